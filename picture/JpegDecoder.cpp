@@ -1,0 +1,1 @@
+#include "picture/JpegDecoder.h"
