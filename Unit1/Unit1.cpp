@@ -1,0 +1,302 @@
+#include "Unit1/Unit1.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/FontDialog.h"
+#include "toolkit/InputBox.h"
+#include "ui_Unit1.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDate>
+#include <QLocale>
+#include <QTimer>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+// The disc's vertical centre line in the panel, on which texts are centred.
+constexpr int kCentreLine = 225;
+// The title's box while the divider is shown / hidden.
+constexpr QRect kTitleBoxWithDivider(140, 0, 169, 0);
+constexpr QRect kTitleBoxWithoutDivider(104, 0, 249, 0);
+
+constexpr int kTimer1Interval = 55000;
+constexpr int kTimer2Interval = 125000;
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , ui(std::make_unique<Ui::TForm1>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    move(property("designPosition").toPoint());
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    setMouseTracking(true);
+
+    ui->TitleWords->setPopupMenu(ui->PopupMenuTitle);
+    ui->ButtomWords->setPopupMenu(ui->PopupMenuButtom);
+    ui->LeftWords->setPopupMenu(ui->PopupMenuLeft);
+    ui->RightWords->setPopupMenu(ui->PopupMenuRight);
+
+    FontDialog1 = new toolkit::FontDialog(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTimer1Interval);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(kTimer2Interval);
+    connect(Timer1, &QTimer::timeout, this, toolkit::guarded([this] { Timer1Timer(); }));
+    connect(Timer2, &QTimer::timeout, this, toolkit::guarded([this] { Timer2Timer(); }));
+    Timer1->start();
+    Timer2->start();
+
+    connectCommands();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::connectCommands()
+{
+    const std::pair<QAction*, void (TForm1::*)()> commands[] = {
+        {ui->ChangeTitleMenu_main, &TForm1::ChangeTitleMenuClick},
+        {ui->ChangeTitleMenu, &TForm1::ChangeTitleMenuClick},
+        {ui->ChangeButtomMenu_main, &TForm1::ChangeButtomMenuClick},
+        {ui->ChangeButtomMenu, &TForm1::ChangeButtomMenuClick},
+        {ui->ShowTitleMenu, &TForm1::ShowTitleMenuClick},
+        {ui->ShowButtomMenu, &TForm1::ShowButtomMenuClick},
+        {ui->ShowLeftMenu, &TForm1::ShowLeftMenuClick},
+        {ui->ShowRightMenu, &TForm1::ShowRightMenuClick},
+        {ui->ShowOutCricleMenu, &TForm1::ShowOutCricleMenuClick},
+        {ui->ShowMenuLineMenu, &TForm1::ShowMenuLineMenuClick},
+        {ui->BackImageMenu, &TForm1::BackImageMenuClick},
+        {ui->SelectBackImageMenu, &TForm1::SelectBackImageMenuClick},
+        {ui->CDMenu, &TForm1::CDMenuClick},
+        {ui->DVDMenu, &TForm1::DVDMenuClick},
+        {ui->NotCDDVDMenu, &TForm1::NotCDDVDMenuClick},
+        {ui->N1, &TForm1::N1Click},
+        {ui->print1, &TForm1::print1Click},
+        {ui->About, &TForm1::AboutClick},
+        {ui->exit1, &TForm1::exit1Click},
+        {ui->N3, &TForm1::N3Click},
+        {ui->N7, &TForm1::N7Click},
+        {ui->LeftFont, &TForm1::LeftFontClick},
+        {ui->RightFont, &TForm1::RightFontClick},
+    };
+    // A checkable item has flipped its own mark by the time `triggered` comes.
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this, toolkit::guarded([this, handler = handler] {
+                    (this->*handler)();
+                }));
+}
+
+// --- window events ---------------------------------------------------------
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_shown || event->spontaneous())
+        return;
+    m_shown = true;
+    toolkit::runGuarded([this] { FormShow(); });
+}
+
+void TForm1::FormShow()
+{
+    ui->ButtomWords->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    move(x(), 1);
+    // web strip
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    toolkit::runGuarded([this] { FormResize(); });
+}
+
+void TForm1::FormResize()
+{
+    // web strip
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    toolkit::runGuarded([this] { FormMouseMove(); });
+}
+
+void TForm1::FormMouseMove()
+{
+    // web strip
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent* event)
+{
+    ui->PopupMenuMain->exec(event->globalPos());
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+// --- show/hide ---------------------------------------------------------------
+
+void TForm1::ShowTitleMenuClick()
+{
+    ui->TitleWords->setVisible(!ui->TitleWords->isVisible());
+}
+
+void TForm1::ShowButtomMenuClick()
+{
+    ui->ButtomWords->setVisible(!ui->ButtomWords->isVisible());
+}
+
+void TForm1::ShowLeftMenuClick()
+{
+    ui->LeftWords->setVisible(!ui->LeftWords->isVisible());
+}
+
+void TForm1::ShowRightMenuClick()
+{
+    ui->RightWords->setVisible(!ui->RightWords->isVisible());
+}
+
+void TForm1::ShowOutCricleMenuClick()
+{
+    ui->Shape1->setVisible(!ui->Shape1->isVisible());
+}
+
+void TForm1::BackImageMenuClick()
+{
+    ui->BackImage->setVisible(!ui->BackImage->isVisible());
+}
+
+void TForm1::ShowMenuLineMenuClick()
+{
+    ui->ShapeLine->setVisible(!ui->ShapeLine->isVisible());
+    const QRect box = ui->ShapeLine->isVisible() ? kTitleBoxWithDivider : kTitleBoxWithoutDivider;
+    ui->TitleWords->setLeft(box.left());
+    ui->TitleWords->setWidth(box.width());
+}
+
+void TForm1::SelectBackImageMenuClick()
+{
+    // background picture
+}
+
+// --- media badge -------------------------------------------------------------
+
+void TForm1::CDMenuClick()
+{
+    ui->ImageCD->setVisible(true);
+    ui->ImageDVD->setVisible(false);
+}
+
+void TForm1::DVDMenuClick()
+{
+    ui->ImageCD->setVisible(false);
+    ui->ImageDVD->setVisible(true);
+}
+
+void TForm1::NotCDDVDMenuClick()
+{
+    ui->ImageCD->setVisible(false);
+    ui->ImageDVD->setVisible(false);
+}
+
+// --- texts and fonts -----------------------------------------------------------
+
+void TForm1::changeLabelText(toolkit::TextLabel* label, const QString& caption,
+                             const QString& prompt)
+{
+    label->setText(toolkit::inputBox(caption, prompt, label->text(), this));
+    label->setLeft(kCentreLine - label->width() / 2);
+}
+
+void TForm1::ChangeTitleMenuClick()
+{
+    changeLabelText(ui->TitleWords, QStringLiteral("输入标题"), QStringLiteral("标题"));
+}
+
+void TForm1::ChangeButtomMenuClick()
+{
+    changeLabelText(ui->ButtomWords, QStringLiteral("输入底部文字"), QStringLiteral("底部文字"));
+}
+
+void TForm1::chooseLabelFont(toolkit::TextLabel* label)
+{
+    toolkit::FontRecord font = label->fontRecord();
+    if (FontDialog1->execute(font))
+        label->setFontRecord(font);
+}
+
+void TForm1::chooseMemoFont(toolkit::Memo* memo)
+{
+    toolkit::FontRecord font = memo->fontRecord();
+    if (FontDialog1->execute(font))
+        memo->setFontRecord(font);
+}
+
+void TForm1::N3Click()
+{
+    chooseLabelFont(ui->TitleWords);
+}
+
+void TForm1::N7Click()
+{
+    chooseLabelFont(ui->ButtomWords);
+}
+
+void TForm1::LeftFontClick()
+{
+    chooseMemoFont(ui->LeftWords);
+}
+
+void TForm1::RightFontClick()
+{
+    chooseMemoFont(ui->RightWords);
+}
+
+// --- printing, About, exit -------------------------------------------------------
+
+void TForm1::N1Click()
+{
+    // printing
+}
+
+void TForm1::print1Click()
+{
+    // printing
+}
+
+void TForm1::AboutClick()
+{
+    // about
+}
+
+void TForm1::exit1Click()
+{
+    close();
+}
+
+// --- timers ----------------------------------------------------------------------
+
+void TForm1::Timer1Timer()
+{
+    // web strip
+}
+
+void TForm1::Timer2Timer()
+{
+    // web strip
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm3;
+}
+
+// The About window.
+class TForm3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget* parent = nullptr);
+    ~TForm3() override;
+
+private:
+    std::unique_ptr<Ui::TForm3> ui;
+};
+
+extern TForm3* Form3;
