@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The real program comes up with its main window where it belongs and ends
+# with exit code 0 when the user picks "退出" in the window's menu.
+set -euo pipefail
+bin=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/xvfb-session.sh"
+start_xvfb
+
+"$bin" &
+pid=$!
+id=$(wait_window "Morvane Ver1.0") || { echo "FAIL: main window did not appear"; kill $pid; exit 1; }
+
+geometry=$(xwininfo -id "$id")
+x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
+y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+w=$(awk '/Width:/ {print $2}' <<<"$geometry")
+h=$(awk '/Height:/ {print $2}' <<<"$geometry")
+echo "main window at $x,$y size ${w}x$h"
+[ "$x,$y" = "204,1" ] || { echo "FAIL: expected the window at 204,1"; kill $pid; exit 1; }
+[ "${w}x$h" = "509x501" ] || { echo "FAIL: expected a 509x501 client area"; kill $pid; exit 1; }
+
+# Right-click the window's margin, then pick the menu's last item, "退出".
+xdotool mousemove --sync $((x + 8)) $((y + 8))
+xdotool click 3
+sleep 0.5
+xdotool key Up Return
+
+for _ in $(seq 100); do
+  kill -0 $pid 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 $pid 2>/dev/null; then
+  echo "FAIL: the program did not end"
+  kill $pid
+  exit 1
+fi
+wait $pid && code=0 || code=$?
+echo "exit code $code"
+[ "$code" = 0 ]
