@@ -111,7 +111,8 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::FormShow()
 {
     ui->ButtomWords->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    move(x(), 1);
+    // Top edge to 1; the left edge stays where the window was designed.
+    move(property("designPosition").toPoint().x(), 1);
     // web strip
 }
 

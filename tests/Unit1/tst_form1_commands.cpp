@@ -386,7 +386,7 @@ void TestForm1Commands::fontCommandOpensOnElementFontAndAppliesOk()
         openedFamily = dialog->fontChooser()->currentFont().family();
         QFont f = dialog->fontChooser()->currentFont();
         f.setPointSize(24);
-        f.setBold(true);
+        f.setStyleName(QStringLiteral("Bold")); // as picked in the style list
         f.setUnderline(true);
         dialog->fontChooser()->setCurrentFont(f);
         dialog->colorBox()->setCurrentIndex(dialog->colorBox()->findData(QColor(Qt::red)));
