@@ -21,6 +21,12 @@ constexpr int kCentreLine = 225;
 constexpr QRect kTitleBoxWithDivider(140, 0, 169, 0);
 constexpr QRect kTitleBoxWithoutDivider(104, 0, 249, 0);
 
+// Shows a hidden element or hides a shown one; nothing else.
+void toggle(QWidget* element)
+{
+    element->setVisible(element->isHidden());
+}
+
 constexpr int kTimer1Interval = 55000;
 constexpr int kTimer2Interval = 125000;
 
@@ -154,38 +160,38 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::ShowTitleMenuClick()
 {
-    ui->TitleWords->setVisible(!ui->TitleWords->isVisible());
+    toggle(ui->TitleWords);
 }
 
 void TForm1::ShowButtomMenuClick()
 {
-    ui->ButtomWords->setVisible(!ui->ButtomWords->isVisible());
+    toggle(ui->ButtomWords);
 }
 
 void TForm1::ShowLeftMenuClick()
 {
-    ui->LeftWords->setVisible(!ui->LeftWords->isVisible());
+    toggle(ui->LeftWords);
 }
 
 void TForm1::ShowRightMenuClick()
 {
-    ui->RightWords->setVisible(!ui->RightWords->isVisible());
+    toggle(ui->RightWords);
 }
 
 void TForm1::ShowOutCricleMenuClick()
 {
-    ui->Shape1->setVisible(!ui->Shape1->isVisible());
+    toggle(ui->Shape1);
 }
 
 void TForm1::BackImageMenuClick()
 {
-    ui->BackImage->setVisible(!ui->BackImage->isVisible());
+    toggle(ui->BackImage);
 }
 
 void TForm1::ShowMenuLineMenuClick()
 {
-    ui->ShapeLine->setVisible(!ui->ShapeLine->isVisible());
-    const QRect box = ui->ShapeLine->isVisible() ? kTitleBoxWithDivider : kTitleBoxWithoutDivider;
+    toggle(ui->ShapeLine);
+    const QRect box = ui->ShapeLine->isHidden() ? kTitleBoxWithoutDivider : kTitleBoxWithDivider;
     ui->TitleWords->setLeft(box.left());
     ui->TitleWords->setWidth(box.width());
 }
