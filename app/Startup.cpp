@@ -58,7 +58,10 @@ void destroyWindows()
 void prepareApplication(toolkit::Application& app)
 {
     toolkit::installFontStandIns();
-    app.setWindowIcon(QIcon(QStringLiteral(":/morvane/icons/morvane.svg")));
+    QIcon icon;
+    for (int size : {16, 22, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/morvane/icons/morvane-%1.png").arg(size), QSize(size, size));
+    app.setWindowIcon(icon);
     // Closing the About window or the strip never ends the program; closing
     // the main window does.
     app.setQuitOnLastWindowClosed(false);

@@ -20,6 +20,10 @@ const QList<PictureFormat>& pictureFormats();
 // per format ("JPEG Image File (*.jpg)", ...).
 QStringList pictureFileFilters();
 
+// The extension of the file's own name after its last "." (as written), or
+// an empty string.
+QString pictureExtension(const QString& fileName);
+
 // Loads a picture file, choosing the decoder by the extension of the file's own
 // name (case-insensitive). Throws PictureError with the user-facing message:
 // "Unknown picture file extension (.%s)", "Cannot open file %s",
