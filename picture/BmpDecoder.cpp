@@ -155,7 +155,8 @@ QImage decode(QByteArray file)
     QImage image = reader.read();
     if (image.isNull())
         invalid();
-    return image;
+    // Bitmaps are drawn opaque.
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace

@@ -68,18 +68,32 @@ QImage decodeEntry(QByteArrayView file, const Entry& e)
     if (tableEnd + xorStride * height > data.size())
         invalid();
 
-    // The XOR bitmap as a DIB of its own height.
-    QByteArray header = data.first(tableEnd).toByteArray();
-    qToLittleEndian<qint32>(qint32(height), header.data() + 8);
-    QImage image;
-    try {
-        image = decodeDib(header, data.sliced(tableEnd, xorStride * height));
-    } catch (const PictureError&) {
-        invalid();
-    }
-    image = image.convertToFormat(QImage::Format_ARGB32);
-
     const bool hasAlpha = bitCount == 32;
+    QImage image;
+    if (hasAlpha) {
+        // BGRA rows, bottom-up, with their own alpha.
+        image = QImage(width, int(height), QImage::Format_ARGB32);
+        if (image.isNull())
+            invalid();
+        for (int y = 0; y < image.height(); ++y) {
+            const uchar* src =
+                reinterpret_cast<const uchar*>(data.data()) + tableEnd + (height - 1 - y) * xorStride;
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < width; ++x, src += 4)
+                line[x] = qRgba(src[2], src[1], src[0], src[3]);
+        }
+    } else {
+        // The XOR bitmap as a DIB of its own height.
+        QByteArray header = data.first(tableEnd).toByteArray();
+        qToLittleEndian<qint32>(qint32(height), header.data() + 8);
+        try {
+            image = decodeDib(header, data.sliced(tableEnd, xorStride * height));
+        } catch (const PictureError&) {
+            invalid();
+        }
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    }
+
     const qint64 maskAt = tableEnd + xorStride * height;
     const bool hasMask = maskAt + andStride * height <= data.size();
     for (int y = 0; y < image.height(); ++y) {

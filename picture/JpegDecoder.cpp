@@ -4,6 +4,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <jerror.h>
 #include <jpeglib.h>
 
 #include <algorithm>
@@ -29,7 +30,7 @@ bool losesData(int code)
 }
 
 // A hostile file can raise millions of warnings; past this many we stop.
-constexpr int kMaxDataWarnings = 1000;
+constexpr int kMaxDataWarnings = 100000;
 // libjpeg's working memory for one picture.
 constexpr long kMaxMemory = 512L * 1024 * 1024;
 
@@ -125,7 +126,10 @@ int runDecoder(jpeg_decompress_struct& cinfo, ErrorManager& err, QByteArrayView 
     cinfo.mem->max_memory_to_use = kMaxMemory;
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
-    jpeg_read_header(&cinfo, TRUE);
+    if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) {
+        headerCode = JERR_NO_IMAGE;
+        return 0;
+    }
     headerRead = true;
     out.width = cinfo.image_width;
     out.height = cinfo.image_height;
