@@ -2,7 +2,9 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/FontDialog.h"
+#include "picture/PictureLoader.h"
 #include "toolkit/InputBox.h"
+#include "toolkit/OpenPictureDialog.h"
 #include "ui_Unit1.h"
 
 #include <QCloseEvent>
@@ -52,6 +54,7 @@ TForm1::TForm1(QWidget* parent)
     ui->RightWords->setPopupMenu(ui->PopupMenuRight);
 
     FontDialog1 = new toolkit::FontDialog(this);
+    OpenPictureDialog1 = new toolkit::OpenPictureDialog(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -198,7 +201,14 @@ void TForm1::ShowMenuLineMenuClick()
 
 void TForm1::SelectBackImageMenuClick()
 {
-    // background picture
+    if (!OpenPictureDialog1->execute(this))
+        return;
+    // Only a successful load replaces the picture.
+    ui->BackImage->setPicture(picture::loadPictureFile(OpenPictureDialog1->fileName()));
+    if (ui->BackImage->isHidden()) {
+        ui->BackImage->show();
+        ui->BackImageMenu->setChecked(true);
+    }
 }
 
 // --- media badge -------------------------------------------------------------

@@ -12,6 +12,7 @@ class TForm1;
 
 namespace toolkit {
 class FontDialog;
+class OpenPictureDialog;
 class TextLabel;
 class Memo;
 struct FontRecord;
@@ -66,6 +67,7 @@ public:
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     toolkit::FontDialog* FontDialog1 = nullptr;
+    toolkit::OpenPictureDialog* OpenPictureDialog1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

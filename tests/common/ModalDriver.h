@@ -36,3 +36,27 @@ inline void whenPopup(std::function<void(QWidget*)> act)
 }
 
 } // namespace testing
+
+namespace testing {
+
+// Like whenModal, but waits for a modal widget of class T (so that a chain of
+// dialogs can be driven: the next one is awaited while the first is still up).
+template <typename T> void whenModalOf(std::function<void(T*)> act, int timeoutMs = 10000)
+{
+    auto* timer = new QTimer;
+    auto elapsed = std::make_shared<int>(0);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act), elapsed, timeoutMs] {
+        T* w = qobject_cast<T*>(QApplication::activeModalWidget());
+        *elapsed += 10;
+        if (!w && *elapsed < timeoutMs)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (w)
+            act(w);
+    });
+    timer->start();
+}
+
+} // namespace testing
