@@ -5,6 +5,8 @@
 #include "picture/PictureLoader.h"
 #include "toolkit/InputBox.h"
 #include "toolkit/OpenPictureDialog.h"
+#include "toolkit/print/FormPrinter.h"
+#include "toolkit/print/PrintDialogs.h"
 #include "ui_Unit1.h"
 
 #include <QCloseEvent>
@@ -288,12 +290,13 @@ void TForm1::RightFontClick()
 
 void TForm1::N1Click()
 {
-    // printing
+    toolkit::showPrinterSetupDialog(this);
 }
 
 void TForm1::print1Click()
 {
-    // printing
+    if (toolkit::showPrintDialog(this))
+        toolkit::printForm(*this);
 }
 
 void TForm1::AboutClick()

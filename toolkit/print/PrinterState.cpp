@@ -1,0 +1,78 @@
+#include "toolkit/print/PrinterState.h"
+
+#include "toolkit/Error.h"
+
+#include <QPrinterInfo>
+
+#include <cstdlib>
+
+namespace toolkit {
+
+PrinterState& PrinterState::instance()
+{
+    static PrinterState state;
+    return state;
+}
+
+const QStringList& PrinterState::printerNames()
+{
+    if (!m_namesRead) {
+        m_names = QPrinterInfo::availablePrinterNames();
+        m_namesRead = true;
+    }
+    return m_names;
+}
+
+QPrinter& PrinterState::printer()
+{
+    if (m_printer)
+        return *m_printer;
+    const QString name = QPrinterInfo::defaultPrinterName();
+    const QStringList& names = printerNames();
+    const bool installed = std::any_of(names.begin(), names.end(), [&](const QString& n) {
+        return n.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    if (name.isEmpty() || !installed)
+        throw Error(QStringLiteral("There is no default printer currently selected"));
+    auto printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name),
+                                              QPrinter::HighResolution);
+    printer->setDocName(QString());
+    m_printer = std::move(printer);
+    return *m_printer;
+}
+
+void PrinterState::select(const QPrinter& settings)
+{
+    copyPrinterSettings(printer(), settings);
+}
+
+void PrinterState::reset()
+{
+    m_printer.reset();
+    m_names.clear();
+    m_namesRead = false;
+    m_printing = false;
+}
+
+void copyPrinterSettings(QPrinter& to, const QPrinter& from)
+{
+    if (to.printerName() != from.printerName())
+        to.setPrinterName(from.printerName());
+    to.setPageLayout(from.pageLayout());
+    to.setCopyCount(from.copyCount());
+    to.setCollateCopies(from.collateCopies());
+    to.setDuplex(from.duplex());
+    to.setColorMode(from.colorMode());
+    to.setPaperSource(from.paperSource());
+    to.setResolution(from.resolution());
+}
+
+int mulDiv(int a, int b, int c)
+{
+    const long long product = static_cast<long long>(a) * b;
+    const long long half = std::llabs(c) / 2;
+    return static_cast<int>((product >= 0) == (c > 0) ? (product + (c > 0 ? half : -half)) / c
+                                                      : (product - (c > 0 ? half : -half)) / c);
+}
+
+} // namespace toolkit
