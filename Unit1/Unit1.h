@@ -78,6 +78,7 @@ protected:
 
 private:
     void connectCommands();
+    void startStrip();
     void changeLabelText(toolkit::TextLabel* label, const QString& caption, const QString& prompt);
     void chooseLabelFont(toolkit::TextLabel* label);
     void chooseMemoFont(toolkit::Memo* memo);
@@ -87,3 +88,5 @@ private:
 };
 
 extern TForm1* Form1;
+// The number of the promotional page the strip last asked for (1 to 10).
+extern int AdPageNumber;

@@ -9,17 +9,13 @@ namespace toolkit {
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
-    , m_title(titleFromExecutable(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString()))
-{
-}
+    , m_title(titleFromExecutable(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString())) {}
 
-Application* Application::instance()
-{
+Application* Application::instance() {
     return qobject_cast<Application*>(QCoreApplication::instance());
 }
 
-QString Application::titleFromExecutable(const QString& path)
-{
+QString Application::titleFromExecutable(const QString& path) {
     QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.indexOf(QLatin1Char('.'));
     if (dot >= 0)
@@ -29,15 +25,13 @@ QString Application::titleFromExecutable(const QString& path)
     return name;
 }
 
-QString Application::errorText(const QString& message)
-{
+QString Application::errorText(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > u'.')
         return message + QLatin1Char('.');
     return message;
 }
 
-void Application::handleException(std::exception_ptr error)
-{
+void Application::handleException(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const Abort&) {
@@ -53,16 +47,14 @@ void Application::handleException(std::exception_ptr error)
     }
 }
 
-void Application::showErrorMessage(const QString& message)
-{
+void Application::showErrorMessage(const QString& message) {
     // No parent: the box is application-modal, so the other windows are
     // disabled while it is up.
     QMessageBox box(QMessageBox::Critical, m_title, errorText(message), QMessageBox::Ok);
     box.exec();
 }
 
-bool Application::notify(QObject* receiver, QEvent* event)
-{
+bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {

@@ -4,8 +4,8 @@
 
 namespace toolkit {
 
-DesignPanel::DesignPanel(QWidget* parent) : QWidget(parent)
-{
+DesignPanel::DesignPanel(QWidget* parent)
+    : QWidget(parent) {
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
@@ -14,8 +14,7 @@ DesignPanel::DesignPanel(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void DesignPanel::mouseMoveEvent(QMouseEvent* event)
-{
+void DesignPanel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 

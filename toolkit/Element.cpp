@@ -5,13 +5,12 @@
 
 namespace toolkit {
 
-GraphicElement::GraphicElement(QWidget* parent) : QWidget(parent)
-{
+GraphicElement::GraphicElement(QWidget* parent)
+    : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void GraphicElement::contextMenuEvent(QContextMenuEvent* event)
-{
+void GraphicElement::contextMenuEvent(QContextMenuEvent* event) {
     if (!m_popupMenu) {
         event->ignore();
         return;

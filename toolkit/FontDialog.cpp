@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QVBoxLayout>
-
 #include <array>
 
 namespace toolkit {
@@ -22,16 +21,15 @@ struct NamedColor {
 
 // The sixteen standard colours of the colour list.
 constexpr std::array kColors{
-    NamedColor{"Black", 0x000000},  NamedColor{"Maroon", 0x800000}, NamedColor{"Green", 0x008000},
-    NamedColor{"Olive", 0x808000},  NamedColor{"Navy", 0x000080},   NamedColor{"Purple", 0x800080},
-    NamedColor{"Teal", 0x008080},   NamedColor{"Gray", 0x808080},   NamedColor{"Silver", 0xC0C0C0},
-    NamedColor{"Red", 0xFF0000},    NamedColor{"Lime", 0x00FF00},   NamedColor{"Yellow", 0xFFFF00},
-    NamedColor{"Blue", 0x0000FF},   NamedColor{"Fuchsia", 0xFF00FF}, NamedColor{"Aqua", 0x00FFFF},
+    NamedColor{"Black", 0x000000}, NamedColor{"Maroon", 0x800000},  NamedColor{"Green", 0x008000},
+    NamedColor{"Olive", 0x808000}, NamedColor{"Navy", 0x000080},    NamedColor{"Purple", 0x800080},
+    NamedColor{"Teal", 0x008080},  NamedColor{"Gray", 0x808080},    NamedColor{"Silver", 0xC0C0C0},
+    NamedColor{"Red", 0xFF0000},   NamedColor{"Lime", 0x00FF00},    NamedColor{"Yellow", 0xFFFF00},
+    NamedColor{"Blue", 0x0000FF},  NamedColor{"Fuchsia", 0xFF00FF}, NamedColor{"Aqua", 0x00FFFF},
     NamedColor{"White", 0xFFFFFF},
 };
 
-QIcon swatch(const QColor& color)
-{
+QIcon swatch(const QColor& color) {
     QPixmap pixmap(16, 12);
     pixmap.fill(color);
     QPainter painter(&pixmap);
@@ -45,8 +43,7 @@ QIcon swatch(const QColor& color)
 FontDialog::FontDialog(QWidget* parent)
     : QDialog(parent)
     , m_chooser(new QFontDialog(this))
-    , m_colors(new QComboBox(this))
-{
+    , m_colors(new QComboBox(this)) {
     setObjectName(QStringLiteral("FontDialog1"));
     setWindowTitle(tr("Font"));
     // The chooser is embedded as a plain widget; our buttons close the dialog.
@@ -76,8 +73,7 @@ FontDialog::FontDialog(QWidget* parent)
     m_chooser->setVisible(true);
 }
 
-void FontDialog::setFontRecord(const FontRecord& font)
-{
+void FontDialog::setFontRecord(const FontRecord& font) {
     m_charset = font.charset;
     // The chooser works in points; the design is at 96 pixels per inch.
     QFont qfont = font.toQFont();
@@ -92,14 +88,12 @@ void FontDialog::setFontRecord(const FontRecord& font)
     m_colors->setCurrentIndex(index);
 }
 
-FontRecord FontDialog::fontRecord() const
-{
+FontRecord FontDialog::fontRecord() const {
     return FontRecord::fromQFont(m_chooser->currentFont(), m_colors->currentData().value<QColor>(),
                                  m_charset);
 }
 
-bool FontDialog::execute(FontRecord& font)
-{
+bool FontDialog::execute(FontRecord& font) {
     setFontRecord(font);
     if (exec() != QDialog::Accepted)
         return false;

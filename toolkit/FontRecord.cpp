@@ -3,7 +3,6 @@
 #include "toolkit/FontStandIns.h"
 
 #include <QFontMetricsF>
-
 #include <cmath>
 
 namespace toolkit {
@@ -13,8 +12,7 @@ namespace {
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 } // namespace
 
-QFont FontRecord::toQFont() const
-{
+QFont FontRecord::toQFont() const {
     QFont font = standInFont(face);
     if (height < 0) {
         font.setPixelSize(-height);
@@ -36,8 +34,7 @@ QFont FontRecord::toQFont() const
     return font;
 }
 
-FontRecord FontRecord::fromQFont(const QFont& font, const QColor& color, int charset)
-{
+FontRecord FontRecord::fromQFont(const QFont& font, const QColor& color, int charset) {
     FontRecord r;
     r.face = font.family();
     if (font.pixelSize() > 0)

@@ -1,7 +1,6 @@
 #include "toolkit/FontStandIns.h"
 
 #include <QFontDatabase>
-
 #include <array>
 
 namespace toolkit {
@@ -23,8 +22,7 @@ constexpr std::array kStandIns{
     StandIn{u"MS Sans Serif", u"DejaVu Sans", QFont::Normal, QFont::Unstretched},
 };
 
-const StandIn* findStandIn(const QString& face)
-{
+const StandIn* findStandIn(const QString& face) {
     for (const auto& s : kStandIns) {
         if (face.compare(QString::fromUtf16(s.face), Qt::CaseInsensitive) == 0)
             return &s;
@@ -34,14 +32,12 @@ const StandIn* findStandIn(const QString& face)
 
 } // namespace
 
-void installFontStandIns()
-{
+void installFontStandIns() {
     for (const auto& s : kStandIns)
         QFont::insertSubstitution(QString::fromUtf16(s.face), QString::fromUtf16(s.family));
 }
 
-QFont standInFont(const QString& face)
-{
+QFont standInFont(const QString& face) {
     QFont font;
     const StandIn* s = findStandIn(face);
     if (s && !QFontDatabase::hasFamily(face)) {

@@ -6,8 +6,7 @@
 namespace toolkit {
 
 QString inputBox(const QString& caption, const QString& prompt, const QString& text,
-                 QWidget* parent)
-{
+                 QWidget* parent) {
     QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("InputBox"));
     dialog.setWindowTitle(caption);

@@ -6,8 +6,8 @@
 
 namespace toolkit {
 
-Memo::Memo(QWidget* parent) : QPlainTextEdit(parent)
-{
+Memo::Memo(QWidget* parent)
+    : QPlainTextEdit(parent) {
     setFrameShape(QFrame::NoFrame);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -24,16 +24,14 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent)
     setSelectionShown(false);
 }
 
-QStringList Memo::lines() const
-{
+QStringList Memo::lines() const {
     QStringList result = toPlainText().split(QLatin1Char('\n'));
     if (!result.isEmpty() && result.back().isEmpty())
         result.removeLast();
     return result;
 }
 
-void Memo::setLines(const QStringList& lines)
-{
+void Memo::setLines(const QStringList& lines) {
     clear();
     QTextCursor cursor = textCursor();
     for (const QString& line : lines)
@@ -42,31 +40,26 @@ void Memo::setLines(const QStringList& lines)
     ensureCursorVisible();
 }
 
-void Memo::setFontRecord(const FontRecord& font)
-{
+void Memo::setFontRecord(const FontRecord& font) {
     m_font = font;
     applyFont();
 }
 
-void Memo::setFontFace(const QString& face)
-{
+void Memo::setFontFace(const QString& face) {
     m_font.face = face;
     applyFont();
 }
 
-void Memo::setFontHeight(int height)
-{
+void Memo::setFontHeight(int height) {
     m_font.height = height;
     applyFont();
 }
 
-void Memo::setFontCharset(int charset)
-{
+void Memo::setFontCharset(int charset) {
     m_font.charset = charset;
 }
 
-void Memo::applyFont()
-{
+void Memo::applyFont() {
     setFont(m_font.toQFont());
     QPalette p = palette();
     p.setColor(QPalette::Text, m_font.color);
@@ -74,28 +67,24 @@ void Memo::applyFont()
     ensureCursorVisible();
 }
 
-void Memo::contextMenuEvent(QContextMenuEvent* event)
-{
+void Memo::contextMenuEvent(QContextMenuEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (m_popupMenu)
         m_popupMenu->exec(event->globalPos());
     event->accept();
 }
 
-void Memo::focusInEvent(QFocusEvent* event)
-{
+void Memo::focusInEvent(QFocusEvent* event) {
     setSelectionShown(true);
     QPlainTextEdit::focusInEvent(event);
 }
 
-void Memo::focusOutEvent(QFocusEvent* event)
-{
+void Memo::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
     setSelectionShown(false);
 }
 
-void Memo::setSelectionShown(bool shown)
-{
+void Memo::setSelectionShown(bool shown) {
     QPalette p = palette();
     const QPalette standard = QPalette();
     p.setColor(QPalette::Highlight, shown ? standard.color(QPalette::Active, QPalette::Highlight)

@@ -8,13 +8,12 @@
 
 namespace toolkit {
 
-OpenPictureDialog::OpenPictureDialog(QObject* parent) : QObject(parent)
-{
+OpenPictureDialog::OpenPictureDialog(QObject* parent)
+    : QObject(parent) {
     setObjectName(QStringLiteral("OpenPictureDialog1"));
 }
 
-bool OpenPictureDialog::execute(QWidget* parent)
-{
+bool OpenPictureDialog::execute(QWidget* parent) {
     QFileDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("OpenPictureDialog1"));
     // Qt's own dialog, so that the preview pane can sit beside the list.

@@ -8,44 +8,38 @@
 
 namespace toolkit {
 
-PictureElement::PictureElement(QWidget* parent) : GraphicElement(parent)
-{
+PictureElement::PictureElement(QWidget* parent)
+    : GraphicElement(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void PictureElement::setPicture(const picture::Picture& picture)
-{
+void PictureElement::setPicture(const picture::Picture& picture) {
     m_picture = picture;
     applyAutoSize();
     update();
 }
 
-void PictureElement::setStretch(bool stretch)
-{
+void PictureElement::setStretch(bool stretch) {
     m_stretch = stretch;
     update();
 }
 
-void PictureElement::setAutoSize(bool autoSize)
-{
+void PictureElement::setAutoSize(bool autoSize) {
     m_autoSize = autoSize;
     applyAutoSize();
 }
 
-void PictureElement::setPictureResource(const QString& path)
-{
+void PictureElement::setPictureResource(const QString& path) {
     m_resource = path;
     setPicture(picture::loadPictureFile(path));
 }
 
-void PictureElement::applyAutoSize()
-{
+void PictureElement::applyAutoSize() {
     if (m_autoSize && !m_picture.isEmpty())
         resize(m_picture.size());
 }
 
-void PictureElement::paintEvent(QPaintEvent*)
-{
+void PictureElement::paintEvent(QPaintEvent*) {
     if (m_picture.isEmpty())
         return;
     QPainter painter(this);

@@ -16,8 +16,7 @@ constexpr int kPaneSide = 160;
 PicturePreview::PicturePreview(QWidget* parent)
     : QWidget(parent)
     , m_image(new QLabel(this))
-    , m_size(new QLabel(this))
-{
+    , m_size(new QLabel(this)) {
     setObjectName(QStringLiteral("PicturePreview"));
     m_image->setObjectName(QStringLiteral("PreviewImage"));
     m_size->setObjectName(QStringLiteral("PreviewSize"));
@@ -32,8 +31,7 @@ PicturePreview::PicturePreview(QWidget* parent)
     layout->addStretch();
 }
 
-void PicturePreview::showFile(const QString& fileName)
-{
+void PicturePreview::showFile(const QString& fileName) {
     m_image->clear();
     m_size->clear();
     if (fileName.isEmpty() || !QFileInfo(fileName).isFile())

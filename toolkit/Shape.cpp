@@ -1,54 +1,46 @@
 #include "toolkit/Shape.h"
 
 #include <QPainter>
-
 #include <algorithm>
 
 namespace toolkit {
 
-Shape::Shape(QWidget* parent) : GraphicElement(parent)
-{
+Shape::Shape(QWidget* parent)
+    : GraphicElement(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void Shape::setShapeType(ShapeType type)
-{
+void Shape::setShapeType(ShapeType type) {
     m_type = type;
     update();
 }
 
-void Shape::setPenStyle(Qt::PenStyle style)
-{
+void Shape::setPenStyle(Qt::PenStyle style) {
     m_penStyle = style;
     update();
 }
 
-void Shape::setPenWidth(int width)
-{
+void Shape::setPenWidth(int width) {
     m_penWidth = std::max(0, width);
     update();
 }
 
-void Shape::setPenColor(const QColor& color)
-{
+void Shape::setPenColor(const QColor& color) {
     m_penColor = color;
     update();
 }
 
-void Shape::setBrushColor(const QColor& color)
-{
+void Shape::setBrushColor(const QColor& color) {
     m_brushColor = color;
     update();
 }
 
-QRect Shape::figureBox() const
-{
+QRect Shape::figureBox() const {
     const int p = m_penWidth;
     return QRect(p / 2, p / 2, width() - p + 1, height() - p + 1);
 }
 
-void Shape::paintEvent(QPaintEvent*)
-{
+void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // Half-pixel outlines with antialiasing hit whole pixels exactly.
     painter.setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,7 @@
 #include "toolkit/TextLabel.h"
 
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace toolkit {
@@ -9,22 +10,20 @@ namespace {
 constexpr int kTextFlags = Qt::TextShowMnemonic | Qt::TextExpandTabs;
 }
 
-TextLabel::TextLabel(QWidget* parent) : GraphicElement(parent)
-{
+TextLabel::TextLabel(QWidget* parent)
+    : GraphicElement(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     fontChanged();
 }
 
-QSize TextLabel::measure(const QString& text, const QFont& font)
-{
+QSize TextLabel::measure(const QString& text, const QFont& font) {
     // An empty text measures as one space, so the label keeps a line's height.
     const QString measured = text.isEmpty() ? QStringLiteral(" ") : text;
     return QFontMetrics(font).size(kTextFlags, measured);
 }
 
-void TextLabel::setText(const QString& text)
-{
+void TextLabel::setText(const QString& text) {
     if (text == m_text)
         return; // the same text does not re-measure
     m_text = text;
@@ -32,49 +31,62 @@ void TextLabel::setText(const QString& text)
     update();
 }
 
-void TextLabel::setAlignment(Qt::Alignment alignment)
-{
+void TextLabel::setAlignment(Qt::Alignment alignment) {
     m_alignment = alignment;
     update();
 }
 
-void TextLabel::setFontRecord(const FontRecord& font)
-{
+void TextLabel::setFontRecord(const FontRecord& font) {
     m_font = font;
     fontChanged();
 }
 
-void TextLabel::setFontFace(const QString& face)
-{
+void TextLabel::setFontFace(const QString& face) {
     m_font.face = face;
     fontChanged();
 }
 
-void TextLabel::setFontHeight(int height)
-{
+void TextLabel::setFontHeight(int height) {
     m_font.height = height;
     fontChanged();
 }
 
-void TextLabel::setFontCharset(int charset)
-{
+void TextLabel::setFontCharset(int charset) {
     m_font.charset = charset;
 }
 
-void TextLabel::fontChanged()
-{
+void TextLabel::setFontColor(const QColor& color) {
+    m_font.color = color;
+    update();
+}
+
+void TextLabel::setFontBold(bool bold) {
+    m_font.bold = bold;
+    fontChanged();
+}
+
+void TextLabel::setFontUnderline(bool underline) {
+    m_font.underline = underline;
+    fontChanged();
+}
+
+void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    GraphicElement::mouseReleaseEvent(event);
+}
+
+void TextLabel::fontChanged() {
     setFont(m_font.toQFont());
     adjustSize();
     update();
 }
 
-void TextLabel::adjustSize()
-{
+void TextLabel::adjustSize() {
     resize(measure(m_text, font()));
 }
 
-void TextLabel::paintEvent(QPaintEvent*)
-{
+void TextLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(m_font.color);

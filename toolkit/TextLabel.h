@@ -16,6 +16,9 @@ class TextLabel : public GraphicElement {
     Q_PROPERTY(QString fontFace READ fontFace WRITE setFontFace)
     Q_PROPERTY(int fontHeight READ fontHeight WRITE setFontHeight)
     Q_PROPERTY(int fontCharset READ fontCharset WRITE setFontCharset)
+    Q_PROPERTY(QColor fontColor READ fontColor WRITE setFontColor)
+    Q_PROPERTY(bool fontBold READ fontBold WRITE setFontBold)
+    Q_PROPERTY(bool fontUnderline READ fontUnderline WRITE setFontUnderline)
 public:
     explicit TextLabel(QWidget* parent = nullptr);
 
@@ -34,12 +37,22 @@ public:
     void setFontHeight(int height);
     int fontCharset() const { return m_font.charset; }
     void setFontCharset(int charset);
+    QColor fontColor() const { return m_font.color; }
+    void setFontColor(const QColor& color);
+    bool fontBold() const { return m_font.bold; }
+    void setFontBold(bool bold);
+    bool fontUnderline() const { return m_font.underline; }
+    void setFontUnderline(bool underline);
 
     // The extent of `text` in `font` as the label measures it.
     static QSize measure(const QString& text, const QFont& font);
 
+signals:
+    void clicked();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void fontChanged();

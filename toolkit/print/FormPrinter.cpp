@@ -7,14 +7,12 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
-
 #include <algorithm>
 #include <cmath>
 
 namespace toolkit {
 
-QImage renderClientArea(QWidget& window, double dotsPerInch)
-{
+QImage renderClientArea(QWidget& window, double dotsPerInch) {
     const double ratio = dotsPerInch / kDesignPixelsPerInch;
     QImage image(int(std::ceil(window.width() * ratio)), int(std::ceil(window.height() * ratio)),
                  QImage::Format_RGB32);
@@ -32,12 +30,12 @@ namespace {
 // Ends the job exactly once, whatever happens after it started.
 class Job {
 public:
-    Job(QPainter& painter, PrinterState& state) : m_painter(painter), m_state(state)
-    {
+    Job(QPainter& painter, PrinterState& state)
+        : m_painter(painter)
+        , m_state(state) {
         m_state.setPrinting(true);
     }
-    ~Job()
-    {
+    ~Job() {
         m_painter.end();
         m_state.setPrinting(false);
     }
@@ -51,8 +49,7 @@ private:
 
 } // namespace
 
-void printForm(QWidget& window)
-{
+void printForm(QWidget& window) {
     PrinterState& state = PrinterState::instance();
     if (state.printing())
         throw Error(QStringLiteral("Printing in progress"));

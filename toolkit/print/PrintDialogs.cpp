@@ -11,16 +11,14 @@ namespace toolkit {
 
 namespace {
 
-void refuseWhilePrinting(PrinterState& state)
-{
+void refuseWhilePrinting(PrinterState& state) {
     if (state.printing())
         throw Error(QStringLiteral("Printing in progress"));
 }
 
 } // namespace
 
-bool showPrintDialog(QWidget* parent)
-{
+bool showPrintDialog(QWidget* parent) {
     PrinterState& state = PrinterState::instance();
     QPrinter& selected = state.printer();
     // The dialog works on a copy, so that Cancel leaves everything as it was.
@@ -41,8 +39,7 @@ bool showPrintDialog(QWidget* parent)
     return true;
 }
 
-bool showPrinterSetupDialog(QWidget* parent)
-{
+bool showPrinterSetupDialog(QWidget* parent) {
     PrinterState& state = PrinterState::instance();
     QPrinter& selected = state.printer();
     QPrinter copy(QPrinter::HighResolution);

@@ -19,14 +19,14 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, const QStringList& pri
     , m_printers(new QComboBox(this))
     , m_papers(new QComboBox(this))
     , m_portrait(new QRadioButton(tr("&Portrait"), this))
-    , m_landscape(new QRadioButton(tr("&Landscape"), this))
-{
+    , m_landscape(new QRadioButton(tr("&Landscape"), this)) {
     setObjectName(QStringLiteral("PrinterSetupDialog1"));
     setWindowTitle(tr("Page Setup"));
     m_printers->addItems(printers);
     m_printers->setCurrentText(printer.printerName());
     fillPapers();
-    const int current = m_papers->findData(QVariant::fromValue(printer.pageLayout().pageSize().id()));
+    const int current =
+        m_papers->findData(QVariant::fromValue(printer.pageLayout().pageSize().id()));
     if (current >= 0)
         m_papers->setCurrentIndex(current);
     (printer.pageLayout().orientation() == QPageLayout::Landscape ? m_landscape : m_portrait)
@@ -49,8 +49,7 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, const QStringList& pri
     layout->addWidget(buttons);
 }
 
-void PrinterSetupDialog::fillPapers()
-{
+void PrinterSetupDialog::fillPapers() {
     const QString keep = m_papers->currentText();
     m_papers->clear();
     const QPrinterInfo info = QPrinterInfo::printerInfo(m_printers->currentText());
@@ -63,8 +62,7 @@ void PrinterSetupDialog::fillPapers()
         m_papers->setCurrentIndex(d);
 }
 
-void PrinterSetupDialog::apply()
-{
+void PrinterSetupDialog::apply() {
     if (m_printers->currentText() != m_printer.printerName())
         m_printer.setPrinterName(m_printers->currentText());
     if (m_papers->currentIndex() >= 0)

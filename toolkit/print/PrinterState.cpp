@@ -3,19 +3,16 @@
 #include "toolkit/Error.h"
 
 #include <QPrinterInfo>
-
 #include <cstdlib>
 
 namespace toolkit {
 
-PrinterState& PrinterState::instance()
-{
+PrinterState& PrinterState::instance() {
     static PrinterState state;
     return state;
 }
 
-const QStringList& PrinterState::printerNames()
-{
+const QStringList& PrinterState::printerNames() {
     if (!m_namesRead) {
         m_names = QPrinterInfo::availablePrinterNames();
         m_namesRead = true;
@@ -23,8 +20,7 @@ const QStringList& PrinterState::printerNames()
     return m_names;
 }
 
-QPrinter& PrinterState::printer()
-{
+QPrinter& PrinterState::printer() {
     if (m_printer)
         return *m_printer;
     const QString name = QPrinterInfo::defaultPrinterName();
@@ -34,28 +30,25 @@ QPrinter& PrinterState::printer()
     });
     if (name.isEmpty() || !installed)
         throw Error(QStringLiteral("There is no default printer currently selected"));
-    auto printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name),
-                                              QPrinter::HighResolution);
+    auto printer =
+        std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name), QPrinter::HighResolution);
     printer->setDocName(QString());
     m_printer = std::move(printer);
     return *m_printer;
 }
 
-void PrinterState::select(const QPrinter& settings)
-{
+void PrinterState::select(const QPrinter& settings) {
     copyPrinterSettings(printer(), settings);
 }
 
-void PrinterState::reset()
-{
+void PrinterState::reset() {
     m_printer.reset();
     m_names.clear();
     m_namesRead = false;
     m_printing = false;
 }
 
-void copyPrinterSettings(QPrinter& to, const QPrinter& from)
-{
+void copyPrinterSettings(QPrinter& to, const QPrinter& from) {
     if (to.printerName() != from.printerName())
         to.setPrinterName(from.printerName());
     to.setPageLayout(from.pageLayout());
@@ -67,8 +60,7 @@ void copyPrinterSettings(QPrinter& to, const QPrinter& from)
     to.setResolution(from.resolution());
 }
 
-int mulDiv(int a, int b, int c)
-{
+int mulDiv(int a, int b, int c) {
     const long long product = static_cast<long long>(a) * b;
     const long long half = std::llabs(c) / 2;
     return static_cast<int>((product >= 0) == (c > 0) ? (product + (c > 0 ? half : -half)) / c
