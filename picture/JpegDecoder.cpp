@@ -140,10 +140,11 @@ int runDecoder(jpeg_decompress_struct& cinfo, ErrorManager& err, QByteArrayView 
     else if (cinfo.jpeg_color_space == JCS_GRAYSCALE)
         cinfo.out_color_space = JCS_GRAYSCALE;
     else
-        cinfo.out_color_space = JCS_RGB;
+        cinfo.out_color_space = JCS_EXT_BGRX; // straight into QImage's 32-bit rows
     cinfo.scale_num = chooseScale(cinfo.image_width, cinfo.image_height, cover);
     cinfo.scale_denom = 8;
-    cinfo.dct_method = JDCT_ISLOW;
+    // A scaled-down picture loses the fast IDCT's error in the resize.
+    cinfo.dct_method = cinfo.scale_num < 8 ? JDCT_IFAST : JDCT_ISLOW;
 
     jpeg_start_decompress(&cinfo);
     const unsigned w = cinfo.output_width;
@@ -154,11 +155,15 @@ int runDecoder(jpeg_decompress_struct& cinfo, ErrorManager& err, QByteArrayView 
     out.image.fill(Qt::white);
     row.resize(size_t(w) * size_t(cinfo.output_components));
     const bool inverted = cinfo.saw_Adobe_marker;
+    const bool direct = cinfo.out_color_space == JCS_EXT_BGRX;
     while (cinfo.output_scanline < h) {
-        JSAMPROW rows[1] = {row.data()};
         const int y = int(cinfo.output_scanline);
+        JSAMPROW rows[1] = {direct ? reinterpret_cast<JSAMPROW>(out.image.scanLine(y)) : row.data()};
         if (jpeg_read_scanlines(&cinfo, rows, 1) != 1)
             break;
+        out.rows = y + 1;
+        if (direct)
+            continue;
         auto* line = reinterpret_cast<QRgb*>(out.image.scanLine(y));
         const JSAMPLE* s = row.data();
         switch (cinfo.out_color_space) {
@@ -171,11 +176,8 @@ int runDecoder(jpeg_decompress_struct& cinfo, ErrorManager& err, QByteArrayView 
                 line[x] = cmykToRgb(s[0], s[1], s[2], s[3], inverted);
             break;
         default:
-            for (unsigned x = 0; x < w; ++x, s += 3)
-                line[x] = qRgb(s[0], s[1], s[2]);
             break;
         }
-        out.rows = y + 1;
     }
     jpeg_finish_decompress(&cinfo);
     return 0;
