@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # The real program comes up with its main window where it belongs and ends
 # with exit code 0 when the user picks "退出" in the window's menu.
+# MORVANE_EXPECT_SIZE gives the window's size in device pixels (509x501 at
+# scale 1; QT_SCALE_FACTOR=2 doubles it).
 set -euo pipefail
 bin=$1
+expect_size=${MORVANE_EXPECT_SIZE:-509x501}
+scale=${QT_SCALE_FACTOR:-1}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb-session.sh"
 start_xvfb
@@ -17,11 +21,12 @@ y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
 w=$(awk '/Width:/ {print $2}' <<<"$geometry")
 h=$(awk '/Height:/ {print $2}' <<<"$geometry")
 echo "main window at $x,$y size ${w}x$h"
-[ "$x,$y" = "204,1" ] || { echo "FAIL: expected the window at 204,1"; kill $pid; exit 1; }
-[ "${w}x$h" = "509x501" ] || { echo "FAIL: expected a 509x501 client area"; kill $pid; exit 1; }
+expect_pos="$((204 * scale)),$((1 * scale))"
+[ "$x,$y" = "$expect_pos" ] || { echo "FAIL: expected the window at $expect_pos"; kill $pid; exit 1; }
+[ "${w}x$h" = "$expect_size" ] || { echo "FAIL: expected a $expect_size client area"; kill $pid; exit 1; }
 
 # Right-click the window's margin, then pick the menu's last item, "退出".
-xdotool mousemove --sync $((x + 8)) $((y + 8))
+xdotool mousemove --sync $((x + 8 * scale)) $((y + 8 * scale))
 xdotool click 3
 sleep 0.5
 xdotool key Up Return
