@@ -12,39 +12,154 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QSvgRenderer>
-
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
 // Renders at 3x and scales down, so edges and texture come out smooth.
 constexpr int kOver = 3;
 
-void cloud(QPainter& p, QRandomGenerator& rng, QPointF centre, double size)
-{
-    // A cloud is a cluster of soft white puffs with a light grey underside.
-    for (int i = 0; i < 26; ++i) {
-        const double dx = (rng.generateDouble() - 0.5) * size * 2.2;
-        const double dy = (rng.generateDouble() - 0.7) * size * 0.55;
-        const double r = size * (0.35 + rng.generateDouble() * 0.45) * (1.0 - std::abs(dx) / (size * 2.4));
-        const QPointF c = centre + QPointF(dx, dy);
-        QRadialGradient g(c, r);
-        g.setColorAt(0.0, QColor(255, 255, 255, 235));
-        g.setColorAt(0.55, QColor(250, 252, 255, 190));
-        g.setColorAt(1.0, QColor(255, 255, 255, 0));
-        p.setBrush(g);
-        p.drawEllipse(c, r, r);
+// Separable box blur on a premultiplied image; three passes approximate a
+// Gaussian blur of the given radius.
+void blur(QImage& img, int radius) {
+    const int w = img.width(), h = img.height();
+    std::vector<QRgb> line(std::max(w, h));
+    auto pass = [&](int count, int length, auto at) {
+        for (int i = 0; i < count; ++i) {
+            for (int j = 0; j < length; ++j)
+                line[j] = *at(i, j);
+            int sum[4] = {0, 0, 0, 0};
+            auto add = [&](int j, int sign) {
+                const QRgb c = line[std::clamp(j, 0, length - 1)];
+                sum[0] += sign * qRed(c);
+                sum[1] += sign * qGreen(c);
+                sum[2] += sign * qBlue(c);
+                sum[3] += sign * qAlpha(c);
+            };
+            for (int j = -radius; j <= radius; ++j)
+                add(j, 1);
+            const int n = 2 * radius + 1;
+            for (int j = 0; j < length; ++j) {
+                *at(i, j) = qRgba(sum[0] / n, sum[1] / n, sum[2] / n, sum[3] / n);
+                add(j + radius + 1, 1);
+                add(j - radius, -1);
+            }
+        }
+    };
+    for (int k = 0; k < 3; ++k) {
+        pass(h, w, [&](int y, int x) { return reinterpret_cast<QRgb*>(img.scanLine(y)) + x; });
+        pass(w, h, [&](int x, int y) { return reinterpret_cast<QRgb*>(img.scanLine(y)) + x; });
     }
-    QRadialGradient shade(centre + QPointF(0, size * 0.35), size * 1.6);
-    shade.setColorAt(0.0, QColor(170, 185, 205, 70));
-    shade.setColorAt(1.0, QColor(170, 185, 205, 0));
-    p.setBrush(shade);
-    p.drawEllipse(centre + QPointF(0, size * 0.3), size * 1.9, size * 0.35);
 }
 
-QImage background()
-{
+// A cumulus cloud: a cluster of round puffs, larger and higher in the middle,
+// on a flat base; lit from above, with a blue-grey underside.
+void cloud(QPainter& p, QRandomGenerator& rng, QPointF centre, double size) {
+    const double base = centre.y() + size * 0.35;
+    QPainterPath body;
+    body.setFillRule(Qt::WindingFill);
+    std::vector<std::pair<QPointF, double>> puffs;
+    for (int i = 0; i < 34; ++i) {
+        const double t = rng.generateDouble() * 2.0 - 1.0;
+        const double dx = t * size * 1.25;
+        const double hump = 1.0 - t * t;
+        const double r = size * (0.22 + 0.38 * hump) * (0.75 + 0.5 * rng.generateDouble());
+        const double dy = -size * 0.55 * hump * rng.generateDouble();
+        const QPointF c(centre.x() + dx, std::min(base - r * 0.6, centre.y() + dy));
+        body.addEllipse(c, r, r);
+        puffs.emplace_back(c, r);
+    }
+    QPainterPath below;
+    below.addRect(QRectF(centre.x() - size * 3, base, size * 6, size * 2));
+    body = body.simplified().subtracted(below);
+
+    const QRectF box = body.boundingRect();
+    QLinearGradient shade(0, box.top(), 0, box.bottom());
+    shade.setColorAt(0.0, QColor(255, 255, 255, 250));
+    shade.setColorAt(0.55, QColor(246, 248, 252, 240));
+    shade.setColorAt(1.0, QColor(176, 190, 212, 225));
+    p.setBrush(shade);
+    p.drawPath(body);
+
+    // Each puff is a little ball: bright where the light falls, greyer at its
+    // lower rim, so the cloud keeps its lumpy volume.
+    p.save();
+    p.setClipPath(body);
+    p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    for (const auto& [c, r] : puffs) {
+        QRadialGradient ball(c, r, c + QPointF(r * 0.25, -r * 0.45));
+        ball.setColorAt(0.0, QColor(255, 255, 255, 110));
+        ball.setColorAt(0.7, QColor(238, 242, 250, 40));
+        ball.setColorAt(0.93, QColor(160, 176, 202, 70));
+        ball.setColorAt(1.0, QColor(160, 176, 202, 0));
+        p.setBrush(ball);
+        p.drawEllipse(c, r, r);
+    }
+    p.restore();
+
+    // Sunlit rims on the upper puffs.
+    QRadialGradient light(QPointF(box.right() - box.width() * 0.3, box.top()), box.width() * 0.6);
+    light.setColorAt(0.0, QColor(255, 253, 240, 120));
+    light.setColorAt(1.0, QColor(255, 253, 240, 0));
+    p.setBrush(light);
+    p.drawPath(body);
+}
+
+QImage clouds(int n, QRandomGenerator& rng) {
+    QImage layer(n, n, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    cloud(p, rng, QPointF(n * 0.22, n * 0.15), n * 0.085);
+    cloud(p, rng, QPointF(n * 0.66, n * 0.26), n * 0.11);
+    cloud(p, rng, QPointF(n * 0.38, n * 0.40), n * 0.055);
+    cloud(p, rng, QPointF(n * 0.92, n * 0.07), n * 0.05);
+    cloud(p, rng, QPointF(n * 0.08, n * 0.43), n * 0.035);
+    p.end();
+    blur(layer, 2 * kOver);
+    return layer;
+}
+
+// A hill's outline: a smooth ridge from the left edge to the right edge.
+QPainterPath ridge(int n, double left, QPointF c1, QPointF top, QPointF c2, double right) {
+    QPainterPath path;
+    path.moveTo(0, n * left);
+    path.cubicTo(c1 * n, c1 * n, top * n);
+    path.cubicTo(c2 * n, c2 * n, QPointF(n, n * right));
+    path.lineTo(n, n);
+    path.lineTo(0, n);
+    path.closeSubpath();
+    return path;
+}
+
+// Blades of grass over a hill: short strokes leaning a little, longer and
+// darker towards the viewer. Blades near the crest stand out against the sky.
+void grassBlades(QPainter& p, QRandomGenerator& rng, const QPainterPath& hill, int n, int count) {
+    const QRectF box = hill.boundingRect();
+    for (int i = 0; i < count; ++i) {
+        const double x = rng.generateDouble() * n;
+        const double y = box.top() + rng.generateDouble() * box.height();
+        if (!hill.contains(QPointF(x, y)))
+            continue;
+        const double depth = (y - box.top()) / box.height();
+        const double len = (1.5 + 7.0 * depth) * kOver * (0.6 + 0.8 * rng.generateDouble());
+        const double lean = (rng.generateDouble() - 0.35) * len * 0.5;
+        const int light = rng.bounded(100);
+        const QColor colour(40 + light / 2 - int(20 * depth), 120 + light - int(55 * depth),
+                            25 + light / 4, 150);
+        p.setPen(QPen(colour, (0.5 + 0.6 * depth) * kOver, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath blade;
+        blade.moveTo(x, y);
+        blade.quadTo(x + lean * 0.2, y - len * 0.6, x + lean, y - len);
+        p.drawPath(blade);
+    }
+}
+
+QImage background() {
     const int n = 450 * kOver;
     QImage img(n, n, QImage::Format_RGB32);
     QPainter p(&img);
@@ -52,71 +167,59 @@ QImage background()
     p.setPen(Qt::NoPen);
     QRandomGenerator rng(20110313);
 
-    QLinearGradient sky(0, 0, 0, n * 0.7);
-    sky.setColorAt(0.0, QColor(28, 92, 178));
-    sky.setColorAt(0.5, QColor(74, 146, 220));
-    sky.setColorAt(1.0, QColor(178, 214, 240));
+    // Sky: deep blue overhead, paler and hazier towards the horizon.
+    QLinearGradient sky(0, 0, 0, n * 0.62);
+    sky.setColorAt(0.0, QColor(30, 94, 180));
+    sky.setColorAt(0.45, QColor(72, 142, 218));
+    sky.setColorAt(0.85, QColor(150, 198, 236));
+    sky.setColorAt(1.0, QColor(196, 224, 242));
     p.fillRect(img.rect(), sky);
 
-    // Sun glow, upper right.
-    QRadialGradient sun(QPointF(n * 0.82, n * 0.12), n * 0.45);
-    sun.setColorAt(0.0, QColor(255, 250, 225, 150));
-    sun.setColorAt(1.0, QColor(255, 250, 225, 0));
+    // Sun glow, upper right, off the picture.
+    QRadialGradient sun(QPointF(n * 0.9, n * 0.02), n * 0.55);
+    sun.setColorAt(0.0, QColor(255, 251, 230, 170));
+    sun.setColorAt(0.3, QColor(255, 251, 230, 60));
+    sun.setColorAt(1.0, QColor(255, 251, 230, 0));
     p.setBrush(sun);
     p.drawRect(img.rect());
 
-    cloud(p, rng, QPointF(n * 0.22, n * 0.16), n * 0.09);
-    cloud(p, rng, QPointF(n * 0.68, n * 0.27), n * 0.11);
-    cloud(p, rng, QPointF(n * 0.40, n * 0.40), n * 0.06);
-    cloud(p, rng, QPointF(n * 0.93, n * 0.08), n * 0.05);
+    p.drawImage(0, 0, clouds(n, rng));
 
-    // Far hill, bluish green.
-    QPainterPath far;
-    far.moveTo(0, n * 0.62);
-    far.cubicTo(n * 0.25, n * 0.50, n * 0.45, n * 0.56, n * 0.62, n * 0.60);
-    far.cubicTo(n * 0.80, n * 0.64, n * 0.92, n * 0.55, n, n * 0.57);
-    far.lineTo(n, n);
-    far.lineTo(0, n);
-    QLinearGradient farFill(0, n * 0.5, 0, n * 0.75);
-    farFill.setColorAt(0.0, QColor(96, 150, 96));
-    farFill.setColorAt(1.0, QColor(70, 125, 70));
+    // Far hills, blue-green in the haze.
+    const QPainterPath far = ridge(n, 0.60, {0.22, 0.49}, {0.50, 0.57}, {0.80, 0.63}, 0.55);
+    QLinearGradient farFill(0, n * 0.52, 0, n * 0.8);
+    farFill.setColorAt(0.0, QColor(112, 160, 118));
+    farFill.setColorAt(1.0, QColor(72, 128, 74));
     p.setBrush(farFill);
     p.drawPath(far);
+    p.setClipPath(far);
+    grassBlades(p, rng, far, n, 9000);
+    p.setClipping(false);
 
     // The main hill, lit from the upper right.
-    QPainterPath hill;
-    hill.moveTo(0, n * 0.80);
-    hill.cubicTo(n * 0.20, n * 0.62, n * 0.48, n * 0.55, n * 0.70, n * 0.60);
-    hill.cubicTo(n * 0.85, n * 0.63, n * 0.95, n * 0.70, n, n * 0.74);
-    hill.lineTo(n, n);
-    hill.lineTo(0, n);
-    QLinearGradient grass(n * 0.7, n * 0.55, n * 0.3, n);
-    grass.setColorAt(0.0, QColor(150, 205, 70));
-    grass.setColorAt(0.45, QColor(88, 165, 48));
-    grass.setColorAt(1.0, QColor(38, 105, 30));
+    const QPainterPath hill = ridge(n, 0.82, {0.18, 0.62}, {0.58, 0.56}, {0.88, 0.60}, 0.76);
+    QLinearGradient grass(n * 0.75, n * 0.55, n * 0.3, n);
+    grass.setColorAt(0.0, QColor(156, 208, 78));
+    grass.setColorAt(0.4, QColor(92, 168, 50));
+    grass.setColorAt(1.0, QColor(34, 98, 28));
     p.setBrush(grass);
     p.drawPath(hill);
+    grassBlades(p, rng, hill, n, 60000);
 
-    // Grass texture: short blades inside the hill, denser and darker below.
+    // Soft light over the crest.
+    QRadialGradient glow(QPointF(n * 0.66, n * 0.58), n * 0.35);
+    glow.setColorAt(0.0, QColor(255, 250, 200, 60));
+    glow.setColorAt(1.0, QColor(255, 250, 200, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
     p.setClipPath(hill);
-    for (int i = 0; i < 26000; ++i) {
-        const double x = rng.generateDouble() * n;
-        const double y = n * 0.55 + rng.generateDouble() * n * 0.45;
-        const double depth = (y - n * 0.55) / (n * 0.45);
-        const double len = (2.0 + 6.0 * depth) * kOver * (0.5 + rng.generateDouble());
-        const double lean = (rng.generateDouble() - 0.5) * len * 0.6;
-        const int g = 90 + rng.bounded(110) - int(60 * depth);
-        p.setPen(QPen(QColor(40 + rng.bounded(50), std::clamp(g, 60, 220), 30 + rng.bounded(30), 120),
-                      0.8 * kOver));
-        p.drawLine(QPointF(x, y), QPointF(x + lean, y - len));
-    }
+    p.drawRect(img.rect());
     p.setClipping(false);
     p.end();
     return img.scaled(450, 450, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage badge(const QString& letters)
-{
+QImage badge(const QString& letters) {
     const int w = 63 * kOver, h = 19 * kOver;
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(QColor(252, 253, 255));
@@ -141,12 +244,12 @@ QImage badge(const QString& letters)
     return img.scaled(63, 19, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-bool saveJpeg(const QImage& img, const QString& path)
-{
+bool saveJpeg(const QImage& img, const QString& path) {
     QImageWriter writer(path, "jpeg");
     writer.setQuality(92);
     if (!writer.write(img)) {
-        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
+                     qPrintable(writer.errorString()));
         return false;
     }
     return true;
@@ -154,8 +257,7 @@ bool saveJpeg(const QImage& img, const QString& path)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: make-artwork RESOURCES_DIR\n");
@@ -164,7 +266,8 @@ int main(int argc, char** argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     bool ok = saveJpeg(background(), out.filePath(QStringLiteral("background.jpg")));
     ok = saveJpeg(badge(QStringLiteral("CD")), out.filePath(QStringLiteral("badge-cd.jpg"))) && ok;
-    ok = saveJpeg(badge(QStringLiteral("DVD")), out.filePath(QStringLiteral("badge-dvd.jpg"))) && ok;
+    ok =
+        saveJpeg(badge(QStringLiteral("DVD")), out.filePath(QStringLiteral("badge-dvd.jpg"))) && ok;
 
     QSvgRenderer svg(out.filePath(QStringLiteral("icons/morvane.svg")));
     if (!svg.isValid()) {
