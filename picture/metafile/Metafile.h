@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QRectF>
 #include <QSize>
-
 #include <memory>
 
 class QPainter;
