@@ -2,14 +2,16 @@
 # The real program comes up with its main window where it belongs and ends
 # with exit code 0 when the user picks "退出" in the window's menu.
 # MORVANE_EXPECT_SIZE gives the window's size in device pixels (509x501 at
-# scale 1; QT_SCALE_FACTOR=2 doubles it).
+# scale 1; QT_SCALE_FACTOR=2 or a 192 dpi screen, MORVANE_XVFB_DPI=192,
+# doubles it).
 set -euo pipefail
 bin=$1
 expect_size=${MORVANE_EXPECT_SIZE:-509x501}
-scale=${QT_SCALE_FACTOR:-1}
+# Device pixels per design pixel: the scale factor times the screen's dpi / 96.
+scale=$((${QT_SCALE_FACTOR:-1} * ${MORVANE_XVFB_DPI:-96} / 96))
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb-session.sh"
-start_xvfb
+start_xvfb "${MORVANE_XVFB_SCREEN:-1280x1024x24}" "${MORVANE_XVFB_DPI:-96}"
 
 "$bin" &
 pid=$!

@@ -5,11 +5,16 @@ start_xvfb() {
   local n
   for n in $(seq 90 140); do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    Xvfb :$n -screen 0 "$screen" -dpi "$dpi" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb :$n -screen 0 "$screen" -dpi "$dpi" -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     trap 'kill $XVFB_PID 2>/dev/null; wait $XVFB_PID 2>/dev/null' EXIT
     for _ in $(seq 100); do
-      [ -e /tmp/.X11-unix/X$n ] && { export DISPLAY=:$n; return 0; }
+      if [ -e /tmp/.X11-unix/X$n ]; then
+        export DISPLAY=:$n
+        # A desktop announces its resolution to Qt through Xft.dpi.
+        [ "$dpi" = 96 ] || echo "Xft.dpi: $dpi" | xrdb -nocpp -merge
+        return 0
+      fi
       sleep 0.05
     done
     kill $XVFB_PID 2>/dev/null
