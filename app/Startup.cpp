@@ -62,6 +62,8 @@ void prepareApplication(toolkit::Application& app)
     for (int size : {16, 22, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/morvane/icons/morvane-%1.png").arg(size), QSize(size, size));
     app.setWindowIcon(icon);
+    // Ties the windows to the installed launcher (Wayland's app id).
+    app.setDesktopFileName(QStringLiteral("example.morvane.Morvane"));
     // Closing the About window or the strip never ends the program; closing
     // the main window does.
     app.setQuitOnLastWindowClosed(false);

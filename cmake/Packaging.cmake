@@ -3,7 +3,12 @@ set(CPACK_PACKAGE_NAME morvane)
 set(CPACK_PACKAGE_VENDOR "The Morvane authors")
 set(CPACK_PACKAGE_CONTACT "The Morvane authors <morvane@morvane.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Disc label designer: CD/DVD labels printed at actual size")
+set(CPACK_PACKAGE_DESCRIPTION "Morvane designs round labels for CDs and DVDs and prints them at
+their actual size: a title, a date line and two text columns in chosen
+fonts over a background picture, with a CD or DVD badge.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# Installed binaries are stripped, as Debian's own packages are.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)

@@ -19,7 +19,7 @@ test_pkgs=(
   clang libclang-rt-14-dev libfuzzer-14-dev
   libgtest-dev libbenchmark-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  python3 x11-utils xdotool imagemagick
+  python3 x11-utils x11-xserver-utils xdotool imagemagick
   desktop-file-utils appstream dpkg-dev file
 )
 
