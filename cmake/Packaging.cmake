@@ -1,3 +1,7 @@
+# The installed program finds every library it links in the system's library
+# folders; it needs no run-time search path of its own.
+set_property(TARGET morvane PROPERTY INSTALL_RPATH "")
+
 # Debian package: `cpack -G DEB` in the build folder.
 set(CPACK_PACKAGE_NAME morvane)
 set(CPACK_PACKAGE_VENDOR "The Morvane authors")

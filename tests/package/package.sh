@@ -24,6 +24,7 @@ for pkg in libc6 libstdc++6 libjpeg62-turbo libqt6core6 libqt6gui6 libqt6widgets
 done
 dpkg-deb -x "$deb" "$out/tree"
 file "$out/tree/usr/bin/morvane" | grep -q ', stripped' || fail "/usr/bin/morvane is not stripped"
+! readelf -d "$out/tree/usr/bin/morvane" | grep -Eq 'RPATH|RUNPATH' || fail "/usr/bin/morvane carries a run-time search path"
 
 apt-get install -y "$deb" >/dev/null 2>&1 || fail "apt-get install $deb"
 id=example.morvane.Morvane
