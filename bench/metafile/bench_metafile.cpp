@@ -1,8 +1,11 @@
 // Loading and playing the corpus metafiles at the panel's 450 x 450: the
 // time of each, against a 60 Hz frame (16.7 ms).
+// Usage: bench_metafile [corpus folder] [--dump folder]; --dump also writes
+// each rendering as a PNG for looking at.
 #include "picture/Picture.h"
 #include "picture/metafile/Metafile.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,8 +16,15 @@
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    const QString root =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(MORVANE_CORPUS_DIR);
+    QStringList args = app.arguments().mid(1);
+    QString dump;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--dump"));
+        at >= 0 && at + 1 < args.size()) {
+        dump = args[at + 1];
+        args.remove(at, 2);
+        QDir().mkpath(dump);
+    }
+    const QString root = args.isEmpty() ? QStringLiteral(MORVANE_CORPUS_DIR) : args.first();
     QStringList files;
     for (const char* kind : {"emf", "wmf"}) {
         QDirIterator it(root + QLatin1Char('/') + QLatin1String(kind),
@@ -57,6 +67,10 @@ int main(int argc, char** argv) {
             best = std::min(best, clock.nsecsElapsed() / 1e6);
         }
         plays << best;
+        if (!dump.isEmpty())
+            canvas.save(dump + QLatin1Char('/') +
+                        path.mid(root.size() + 1).replace(QLatin1Char('/'), QLatin1Char('_')) +
+                        QStringLiteral(".png"));
         std::printf("%-55s %10.2f %10.2f\n", qPrintable(path.mid(root.size() + 1)), load, best);
     }
     std::sort(plays.begin(), plays.end());

@@ -95,6 +95,8 @@ GdiObject stockObject(quint32 index) {
         return GdiBrush{0, Qt::white, 0, {}};
     case 19:
         return GdiPen{0, 0, Qt::black};
+    case 15: // the default palette
+        return {};
     default: {
         GdiFont f;
         f.height = -12;
@@ -102,6 +104,16 @@ GdiObject stockObject(quint32 index) {
         return f;
     }
     }
+}
+
+// The brush an index names: a stock brush, or one from the table.
+std::optional<QBrush> brushAt(const Playback& pb, quint32 index) {
+    const GdiObject stock = index & 0x80000000u ? stockObject(index & 0x7FFFFFFFu) : GdiObject{};
+    const GdiObject* o = index & 0x80000000u ? &stock : pb.objects.get(index);
+    const auto* brush = o ? std::get_if<GdiBrush>(o) : nullptr;
+    if (!brush)
+        return std::nullopt;
+    return toQBrush(*brush, pb.state.textColor, pb.state.bkColor);
 }
 
 void select(Playback& pb, quint32 index) {
@@ -166,12 +178,14 @@ void playText(Playback& pb, const RecordReader& r, qsizetype textAt, bool wide) 
     QList<double> dx;
     const QString text = emfText(r, textAt, wide, pb.state.font.charset, dx);
     const quint32 options = r.u32(textAt + 16);
-    std::optional<QRectF> opaque;
+    std::optional<QRectF> opaque, clip;
     if (options & 0x2) // ETO_OPAQUE
         opaque = rectL(r, textAt + 20);
+    if (options & 0x4) // ETO_CLIPPED
+        clip = rectL(r, textAt + 20);
     if (dx.size() != text.size())
         dx.clear();
-    pb.text(pointL(r, textAt), text, dx, false, opaque);
+    pb.text(pointL(r, textAt), text, dx, false, opaque, clip);
 }
 
 } // namespace
@@ -210,8 +224,15 @@ bool readEmfHeader(QByteArrayView data, EmfHeader& header) {
                        frame.top() * header.devicePerMm.height() / 100,
                        frame.width() * header.devicePerMm.width() / 100,
                        frame.height() * header.devicePerMm.height() / 100);
-    if (deviceFrame.width() < 1 || deviceFrame.height() < 1)
-        deviceFrame = rectL(r, 8).normalized().adjusted(0, 0, 1, 1); // the bounds, in pixels
+    // The bounds, in reference-device pixels, where the frame is empty or
+    // lies mostly off the drawing (some writers state a frame of the right
+    // size at the wrong place).
+    const QRectF bounds = rectL(r, 8).adjusted(0, 0, 1, 1);
+    const auto area = [](const QRectF& a) { return a.width() * a.height(); };
+    if (deviceFrame.width() < 1 || deviceFrame.height() < 1 ||
+        (bounds.width() >= 1 && bounds.height() >= 1 &&
+         area(bounds.intersected(deviceFrame)) < std::min(area(bounds), area(deviceFrame)) / 2))
+        deviceFrame = bounds;
     if (deviceFrame.width() < 1 || deviceFrame.height() < 1 || deviceFrame.width() > 1e7 ||
         deviceFrame.height() > 1e7)
         return false;
@@ -237,9 +258,11 @@ void playEmf(QByteArrayView data, const EmfHeader& header, Playback& pb) {
         at += size;
         if (type == 14)
             break;
-        // A record whose contents do not fit its size is skipped (checked for
-        // the records that draw; the checker knows no others).
-        if (type >= 2 && type <= 97 && type != 70 && !U_emf_record_safe(raw))
+        // A record whose contents do not fit its size is skipped. Text records
+        // are left to our own field checks: the checker refuses those without
+        // an advance array, which writers omit and which play fine.
+        const bool text = type == 83 || type == 84 || type == 96 || type == 97 || type == 108;
+        if (type >= 2 && type <= 120 && type != 70 && !text && !U_emf_record_safe(raw))
             continue;
 
         switch (type) {
@@ -390,7 +413,11 @@ void playEmf(QByteArrayView data, const EmfHeader& header, Playback& pb) {
         case 93:
         case 94: {
             GdiBrush brush{5, Qt::black, 0, {}};
-            brush.pattern = recordDib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28));
+            if (type == 93) // CREATEMONOBRUSH: drawn in the text and background colours
+                brush.pattern =
+                    monoDib(r.bytes(r.u32(16), r.u32(20)), r.bytes(r.u32(24), r.u32(28)));
+            if (brush.pattern.isNull())
+                brush.pattern = recordDib(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28));
             if (brush.pattern.isNull())
                 brush.style = 0;
             pb.objects.set(r.u32(8), brush);
@@ -399,6 +426,7 @@ void playEmf(QByteArrayView data, const EmfHeader& header, Playback& pb) {
         case 82: {
             GdiFont f;
             f.height = r.i32(12);
+            f.width = r.i32(16);
             f.escapement = r.i32(20);
             f.weight = r.i32(28);
             f.italic = r.u8(32);
@@ -464,19 +492,29 @@ void playEmf(QByteArrayView data, const EmfHeader& header, Playback& pb) {
         case 68:
             pb.abortPath();
             break;
-        case 71: { // FILLRGN
-            const GdiObject* o = pb.objects.get(r.u32(28));
-            const auto* brush = o ? std::get_if<GdiBrush>(o) : nullptr;
-            const QPainterPath region = regionPath(r, 32, r.u32(24));
-            if (brush)
-                pb.fillRegion(pb.logicalToDevice().inverted().map(region), toQBrush(*brush));
+        // Regions drawn by these records are in logical units.
+        case 71:   // FILLRGN
+        case 72: { // FRAMERGN
+            const std::optional<QBrush> brush = brushAt(pb, r.u32(28));
+            QPainterPath region = regionPath(r, type == 71 ? 32 : 40, r.u32(24));
+            if (!brush)
+                break;
+            if (type == 72) { // a frame of width by height inside the region's edge
+                QPainterPathStroker stroker;
+                stroker.setWidth(2 * std::clamp(std::max(r.i32(32), r.i32(36)), 1, 1 << 20));
+                stroker.setJoinStyle(Qt::MiterJoin);
+                region = stroker.createStroke(region).intersected(region);
+            }
+            pb.fillRegion(region, *brush);
             break;
         }
-        case 74: { // PAINTRGN
-            const QPainterPath region = regionPath(r, 28, r.u32(24));
-            pb.fillRegion(pb.logicalToDevice().inverted().map(region), toQBrush(pb.state.brush));
+        case 73: // INVERTRGN
+            pb.invertRegion(regionPath(r, 28, r.u32(24)));
             break;
-        }
+        case 74: // PAINTRGN
+            pb.fillRegion(regionPath(r, 28, r.u32(24)),
+                          toQBrush(pb.state.brush, pb.state.textColor, pb.state.bkColor));
+            break;
         case 75: { // EXTSELECTCLIPRGN
             const quint32 mode = r.u32(12);
             if (r.u32(8) == 0) {
@@ -491,17 +529,80 @@ void playEmf(QByteArrayView data, const EmfHeader& header, Playback& pb) {
         case 77: { // BITBLT, STRETCHBLT
             const QRectF dest(r.i32(24), r.i32(28), r.i32(32), r.i32(36));
             const quint32 cbBmi = r.u32(88);
-            if (cbBmi == 0) { // a pattern fill with the current brush
-                QPainterPath box;
-                box.addRect(dest.normalized());
-                pb.fillRegion(box, toQBrush(pb.state.brush));
+            const quint32 rop = r.u32(40);
+            if (cbBmi == 0) { // no source: the brush, black, white or nothing
+                pb.patternBlit(dest, rop);
                 break;
             }
             const QImage image = recordDib(r, r.u32(84), cbBmi, r.u32(92), r.u32(96));
             QRectF source(r.i32(44), r.i32(48), dest.width(), dest.height());
             if (type == 77)
                 source.setSize(QSizeF(r.i32(100), r.i32(104)));
-            pb.image(dest, image, source.normalized());
+            pb.image(dest, image, source.normalized(), rop);
+            break;
+        }
+        case 114:   // ALPHABLEND
+        case 116: { // TRANSPARENTBLT
+            const QRectF dest(r.i32(24), r.i32(28), r.i32(32), r.i32(36));
+            QImage image = recordDib(r, r.u32(84), r.u32(88), r.u32(92), r.u32(96));
+            if (image.isNull())
+                break;
+            const QRectF source(r.i32(44), r.i32(48), r.i32(100), r.i32(104));
+            if (type == 116) { // the transparent colour drops out
+                image = image.convertToFormat(QImage::Format_ARGB32);
+                const QRgb key = colorRef(r.u32(40)).rgb() | 0xFF000000u;
+                for (int y = 0; y < image.height(); ++y) {
+                    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+                    for (int x = 0; x < image.width(); ++x)
+                        if ((row[x] | 0xFF000000u) == key)
+                            row[x] = 0;
+                }
+                pb.image(dest, image, source.normalized());
+            } else {
+                pb.image(dest, image, source.normalized(), Playback::kSrcCopy,
+                         r.u8(42) / 255.0); // the constant alpha
+            }
+            break;
+        }
+        case 118: { // GRADIENTFILL
+            const quint32 vertices = r.u32(24), shapes = r.u32(28), mode = r.u32(32);
+            if (vertices > 65536 || shapes > 65536 || !r.has(36, qsizetype(vertices) * 16))
+                break;
+            QList<Playback::Vertex> v;
+            for (quint32 i = 0; i < vertices; ++i) {
+                const qsizetype at = 36 + qsizetype(i) * 16;
+                v << Playback::Vertex{pointL(r, at), QColor(r.u16(at + 8) >> 8, r.u16(at + 10) >> 8,
+                                                            r.u16(at + 12) >> 8)};
+            }
+            const qsizetype list = 36 + qsizetype(vertices) * 16;
+            const int per = mode == 2 ? 3 : 2;
+            for (quint32 i = 0; i < shapes && r.has(list, qsizetype(i + 1) * per * 4); ++i) {
+                QList<Playback::Vertex> shape;
+                for (int j = 0; j < per; ++j) {
+                    const quint32 index = r.u32(list + (qsizetype(i) * per + j) * 4);
+                    if (index >= vertices)
+                        break;
+                    shape << v[index];
+                }
+                if (shape.size() == per)
+                    pb.gradient(shape, mode);
+            }
+            break;
+        }
+        case 108: { // SMALLTEXTOUT
+            const quint32 chars = r.u32(16), options = r.u32(20);
+            const qsizetype at = options & 0x100 ? 36 : 52; // ETO_NO_RECT: no clipping box
+            if (chars > 65536)
+                break;
+            QString text;
+            if (options & 0x200) { // ETO_SMALL_CHARS: 8-bit characters
+                text = decodeText(r.bytes(at, chars), pb.state.font.charset);
+            } else {
+                const QByteArrayView b = r.bytes(at, qsizetype(chars) * 2);
+                text =
+                    QString::fromUtf16(reinterpret_cast<const char16_t*>(b.data()), b.size() / 2);
+            }
+            pb.text(pointL(r, 8), text, {}, false, std::nullopt);
             break;
         }
         case 80: { // SETDIBITSTODEVICE
@@ -516,7 +617,7 @@ void playEmf(QByteArrayView data, const EmfHeader& header, Playback& pb) {
             QRectF source(r.i32(32), r.i32(36), r.i32(40), r.i32(44));
             if (!image.isNull()) // DIB rows count from the bottom
                 source.moveTop(image.height() - source.bottom());
-            pb.image(dest, image, source);
+            pb.image(dest, image, source, r.u32(68));
             break;
         }
         case 83:

@@ -1,6 +1,8 @@
 #include "picture/metafile/GdiState.h"
 
 #include <QStringDecoder>
+#include <QtEndian>
+#include <cstring>
 
 namespace picture::metafile {
 
@@ -90,7 +92,35 @@ QPen toQPen(const GdiPen& gdi, double logicalToDevice) {
     return pen;
 }
 
-QBrush toQBrush(const GdiBrush& gdi) {
+QImage monoDib(QByteArrayView header, QByteArrayView bits) {
+    if (header.size() < 40)
+        return {};
+    const auto* h = reinterpret_cast<const uchar*>(header.data());
+    const qint32 width = qFromLittleEndian<qint32>(h + 4);
+    const qint32 height = qFromLittleEndian<qint32>(h + 8);
+    if (qFromLittleEndian<quint16>(h + 14) != 1 || qFromLittleEndian<quint32>(h + 16) != 0 ||
+        width <= 0 || width > 4096 || height == 0 || height < -4096 || height > 4096)
+        return {};
+    const int rows = std::abs(height);
+    const qsizetype stride = (qsizetype(width) + 31) / 32 * 4;
+    if (bits.size() < stride * rows)
+        return {};
+    QImage image(width, rows, QImage::Format_Mono);
+    if (image.isNull())
+        return {};
+    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    for (int y = 0; y < rows; ++y)
+        std::memcpy(image.scanLine(height > 0 ? rows - 1 - y : y), bits.data() + y * stride,
+                    std::size_t(std::min<qsizetype>(stride, image.bytesPerLine())));
+    return image;
+}
+
+QBrush toQBrush(const GdiBrush& gdi, QColor text, QColor background) {
+    if ((gdi.style == 3 || gdi.style == 5) && gdi.pattern.format() == QImage::Format_Mono) {
+        QImage pattern = gdi.pattern;
+        pattern.setColorTable({text.rgb(), background.rgb()});
+        return QBrush(pattern);
+    }
     switch (gdi.style) {
     case 1: // BS_NULL
         return QBrush(Qt::NoBrush);
@@ -110,7 +140,64 @@ QBrush toQBrush(const GdiBrush& gdi) {
     }
 }
 
+namespace {
+
+// Windows' CJK faces and the stand-ins that show their text here.
+struct CjkFace {
+    const char16_t* name;
+    const char* standIn;
+};
+constexpr CjkFace kCjkFaces[] = {
+    {u"宋体", "Noto Serif CJK SC"},
+    {u"SimSun", "Noto Serif CJK SC"},
+    {u"新宋体", "Noto Serif CJK SC"},
+    {u"NSimSun", "Noto Serif CJK SC"},
+    {u"楷体", "Noto Serif CJK SC"},
+    {u"KaiTi", "Noto Serif CJK SC"},
+    {u"仿宋", "Noto Serif CJK SC"},
+    {u"FangSong", "Noto Serif CJK SC"},
+    {u"黑体", "Noto Sans CJK SC"},
+    {u"SimHei", "Noto Sans CJK SC"},
+    {u"微软雅黑", "Noto Sans CJK SC"},
+    {u"Microsoft YaHei", "Noto Sans CJK SC"},
+    {u"新細明體", "Noto Serif CJK TC"},
+    {u"細明體", "Noto Serif CJK TC"},
+    {u"PMingLiU", "Noto Serif CJK TC"},
+    {u"MingLiU", "Noto Serif CJK TC"},
+    {u"Microsoft JhengHei", "Noto Sans CJK TC"},
+    {u"明朝", "Noto Serif CJK JP"},
+    {u"Mincho", "Noto Serif CJK JP"},
+    {u"ゴシック", "Noto Sans CJK JP"},
+    {u"MS Gothic", "Noto Sans CJK JP"},
+    {u"MS PGothic", "Noto Sans CJK JP"},
+    {u"MS UI Gothic", "Noto Sans CJK JP"},
+    {u"メイリオ", "Noto Sans CJK JP"},
+    {u"Meiryo", "Noto Sans CJK JP"},
+    {u"굴림", "Noto Sans CJK KR"},
+    {u"Gulim", "Noto Sans CJK KR"},
+    {u"돋움", "Noto Sans CJK KR"},
+    {u"Dotum", "Noto Sans CJK KR"},
+    {u"바탕", "Noto Serif CJK KR"},
+    {u"Batang", "Noto Serif CJK KR"},
+    {u"Malgun Gothic", "Noto Sans CJK KR"},
+};
+
+bool hasCjk(const QString& text) {
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x2E80 && u <= 0x9FFF) || (u >= 0xAC00 && u <= 0xD7AF) ||
+            (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFF00 && u <= 0xFFEF))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QString faceFor(const GdiFont& font) {
+    for (const CjkFace& cjk : kCjkFaces)
+        if (font.face.contains(QStringView(cjk.name), Qt::CaseInsensitive))
+            return QString::fromLatin1(cjk.standIn);
     switch (font.charset) {
     case 128: // SHIFTJIS
         return QStringLiteral("Noto Sans CJK JP");
@@ -123,9 +210,11 @@ QString faceFor(const GdiFont& font) {
     default:
         break;
     }
+    if (hasCjk(font.face)) // a face named in a CJK script
+        return QStringLiteral("Noto Sans CJK JP");
     if (font.face.isEmpty())
         return QStringLiteral("DejaVu Sans");
-    return font.face; // the font substitutions cover the usual Windows faces
+    return font.face; // fontconfig substitutes the usual Windows faces
 }
 
 QString decodeText(QByteArrayView bytes, int charset) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QBrush>
+#include <QByteArrayView>
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainterPath>
 #include <QPen>
 #include <QPointF>
@@ -28,6 +30,7 @@ struct GdiBrush {
 };
 struct GdiFont {
     int height = 0;     // logical units: < 0 em height, > 0 cell height
+    int width = 0;      // average character width, logical units; 0 is the font's own
     int escapement = 0; // tenths of a degree
     int weight = 400;
     bool italic = false;
@@ -76,7 +79,11 @@ struct GdiState {
 
 // Maps a GDI pen, brush and font to Qt's.
 QPen toQPen(const GdiPen& pen, double logicalToDevice);
-QBrush toQBrush(const GdiBrush& brush);
+// A monochrome pattern takes its colours from the text (0 bits) and
+// background (1 bits) colours.
+QBrush toQBrush(const GdiBrush& brush, QColor text = Qt::black, QColor background = Qt::white);
+// A 1-bit DIB as a two-index image; null when it is not one.
+QImage monoDib(QByteArrayView header, QByteArrayView bits);
 // The face that shows a font's text, including CJK text through our stand-ins.
 QString faceFor(const GdiFont& font);
 // Decodes 8-bit text by the font's character set.

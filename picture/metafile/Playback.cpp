@@ -205,7 +205,8 @@ void Playback::draw(const QPainterPath& logicalPath, bool fill, bool stroke) {
     m_painter->setTransform(full);
     QPen pen =
         stroke ? toQPen(state.pen, std::sqrt(std::abs(full.determinant()))) : QPen(Qt::NoPen);
-    QBrush brush = fill ? toQBrush(state.brush) : QBrush(Qt::NoBrush);
+    QBrush brush =
+        fill ? toQBrush(state.brush, state.textColor, state.bkColor) : QBrush(Qt::NoBrush);
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     switch (state.rop2) {
     case 1: // R2_BLACK
@@ -398,26 +399,59 @@ void Playback::angleArc(QPointF centre, double radius, double start, double swee
 }
 
 void Playback::text(QPointF reference, const QString& text, const QList<double>& dx,
-                    bool useCurrent, const std::optional<QRectF>& opaque) {
+                    bool useCurrent, const std::optional<QRectF>& opaque,
+                    const std::optional<QRectF>& clip) {
     const QPointF at = useCurrent || (state.textAlign & 1) ? state.position : reference;
-    const QTransform full = logicalToDevice() * m_deviceToTarget;
-    const double sx = std::hypot(full.m11(), full.m12());
-    const double sy = std::hypot(full.m21(), full.m22());
     const GdiFont& f = state.font;
-    const double em = f.height < 0 ? -f.height : (f.height > 0 ? f.height * 0.85 : 12.0);
+    const QTransform full = logicalToDevice() * m_deviceToTarget;
+    // Glyphs are laid out in a space whose origin is the reference point,
+    // whose x runs along the logical x axis and whose y runs down the page,
+    // so that text follows the mapping (stretched where it is anisotropic)
+    // and stays upright when the logical y axis points up.
+    const QPointF o = full.map(at);
+    const QPointF ex = full.map(at + QPointF(1, 0)) - o;
+    QPointF ey = full.map(at + QPointF(0, 1)) - o;
+    const double k = std::hypot(ey.x(), ey.y()); // target pixels a logical unit, vertically
+    if (!(k > 1e-9) || !std::isfinite(k) || !std::isfinite(std::hypot(ex.x(), ex.y())))
+        return;
+    if (ex.x() * ey.y() - ex.y() * ey.x() < 0)
+        ey = -ey;
+
     QFont font(faceFor(f));
-    font.setPixelSize(std::clamp(int(std::lround(em * sy)), 1, 4000));
+    // Height: negative is the em height, positive the cell (ascent plus
+    // descent), zero a default.
+    double em = 12 * std::sqrt(std::abs(m_deviceToTarget.determinant())) / k;
+    if (f.height < 0) {
+        em = -double(f.height);
+    } else if (f.height > 0) {
+        font.setPixelSize(100);
+        const QFontMetricsF probe(font);
+        em = f.height * 100.0 / std::max(1.0, probe.ascent() + probe.descent());
+    }
+    const double emPixels = em * k;
+    if (!std::isfinite(emPixels) || emPixels > 1e5)
+        return;
+    const int pixels = std::clamp(int(std::lround(emPixels)), 1, 4000);
+    const double s = emPixels / pixels; // font units to glyph space
+    font.setPixelSize(pixels);
     font.setWeight(QFont::Weight(std::clamp(f.weight ? f.weight : 400, 100, 900)));
     font.setItalic(f.italic);
     font.setUnderline(f.underline);
     font.setStrikeOut(f.strikeOut);
+    if (f.width != 0) {
+        const double average = QFontMetricsF(font).averageCharWidth();
+        if (average > 0)
+            font.setStretch(
+                std::clamp(int(std::lround(100 * std::abs(f.width) * k / s / average)), 1, 4000));
+    }
     const QFontMetricsF fm(font);
 
+    // Advances in font units.
     QList<double> advances;
     double total = 0;
     if (!dx.isEmpty()) {
         for (qsizetype i = 0; i < text.size(); ++i) {
-            advances << dx.value(i, 0) * sx;
+            advances << dx.value(i, 0) * k / s;
             total += advances.back();
         }
     } else {
@@ -430,15 +464,17 @@ void Playback::text(QPointF reference, const QString& text, const QList<double>&
         measure(box);
         return;
     }
+    if (state.rop2 == 11)
+        return;
 
     double x0 = 0;
     switch (state.textAlign & 6) {
-    case 2:
+    case 2: // TA_RIGHT
         x0 = -total;
-        break; // TA_RIGHT
-    case 6:
+        break;
+    case 6: // TA_CENTER
         x0 = -total / 2;
-        break; // TA_CENTER
+        break;
     default:
         break;
     }
@@ -449,13 +485,15 @@ void Playback::text(QPointF reference, const QString& text, const QList<double>&
         baseline = -fm.descent(); // TA_BOTTOM
 
     m_painter->save();
-    if (opaque && state.rop2 != 11) {
-        m_painter->setTransform(full);
+    m_painter->setTransform(full);
+    if (clip)
+        m_painter->setClipRect(clip->normalized(), Qt::IntersectClip);
+    if (opaque)
         m_painter->fillRect(opaque->normalized(), state.bkColor);
-    }
-    m_painter->setTransform(QTransform());
-    m_painter->translate(full.map(at));
+    m_painter->setTransform(
+        QTransform(ex.x() / k, ex.y() / k, ey.x() / k, ey.y() / k, o.x(), o.y()));
     m_painter->rotate(-f.escapement / 10.0);
+    m_painter->scale(s, s);
     m_painter->setFont(font);
     if (state.bkMode == 2 && !opaque)
         m_painter->fillRect(QRectF(x0, baseline - fm.ascent(), total, fm.height()), state.bkColor);
@@ -465,16 +503,54 @@ void Playback::text(QPointF reference, const QString& text, const QList<double>&
     } else {
         double x = x0;
         for (qsizetype i = 0; i < text.size(); ++i) {
-            m_painter->drawText(QPointF(x, baseline), QString(text[i]));
-            x += advances[i];
+            // A surrogate pair is one character with one advance.
+            const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            m_painter->drawText(QPointF(x, baseline), text.mid(i, n));
+            for (qsizetype j = 0; j < n; ++j)
+                x += advances[i + j];
+            i += n - 1;
         }
     }
     m_painter->restore();
     if (state.textAlign & 1) // TA_UPDATECP
-        state.position = at + QPointF(sx > 0 ? total / sx : 0, 0);
+        state.position = at + QPointF(total * s / k, 0);
 }
 
-void Playback::image(const QRectF& dest, const QImage& image, const QRectF& source) {
+namespace {
+
+// The composition a ternary raster operation with a source needs, by its
+// index (the operation's third byte).
+std::optional<QPainter::CompositionMode> sourceOperation(quint8 index) {
+    switch (index) {
+    case 0xCC: // SRCCOPY
+    case 0xC0: // MERGECOPY
+    case 0xB8: // draws a monochrome source through the brush
+        return QPainter::CompositionMode_SourceOver;
+    case 0x33: // NOTSRCCOPY
+        return QPainter::RasterOp_NotSource;
+    case 0x88: // SRCAND
+        return QPainter::RasterOp_SourceAndDestination;
+    case 0xEE: // SRCPAINT
+        return QPainter::RasterOp_SourceOrDestination;
+    case 0x66: // SRCINVERT
+        return QPainter::RasterOp_SourceXorDestination;
+    case 0x44: // SRCERASE
+        return QPainter::RasterOp_SourceAndNotDestination;
+    case 0xBB: // MERGEPAINT
+        return QPainter::RasterOp_NotSourceOrDestination;
+    case 0x11: // NOTSRCERASE
+        return QPainter::RasterOp_NotSourceAndNotDestination;
+    case 0xAA: // the destination unchanged
+        return std::nullopt;
+    default:
+        return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+} // namespace
+
+void Playback::image(const QRectF& dest, const QImage& image, const QRectF& source, quint32 rop,
+                     double opacity) {
     if (image.isNull())
         return;
     QPainterPath box;
@@ -483,15 +559,58 @@ void Playback::image(const QRectF& dest, const QImage& image, const QRectF& sour
         measure(box);
         return;
     }
-    if (state.rop2 == 11)
+    const auto mode = sourceOperation(quint8(rop >> 16));
+    if (state.rop2 == 11 || !mode)
         return;
     QImage picture = image;
     if (dest.width() < 0 || dest.height() < 0)
         picture = picture.mirrored(dest.width() < 0, dest.height() < 0);
     m_painter->setTransform(logicalToDevice() * m_deviceToTarget);
     m_painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    m_painter->setCompositionMode(*mode);
+    m_painter->setOpacity(opacity);
     const QRectF src = source.isValid() ? source : QRectF(picture.rect());
     m_painter->drawImage(dest.normalized(), picture, src);
+    m_painter->setOpacity(1);
+    m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void Playback::patternBlit(const QRectF& dest, quint32 rop) {
+    QBrush brush;
+    auto mode = QPainter::CompositionMode_SourceOver;
+    switch (quint8(rop >> 16)) {
+    case 0xF0: // PATCOPY
+        brush = toQBrush(state.brush, state.textColor, state.bkColor);
+        break;
+    case 0x5A: // PATINVERT
+        brush = toQBrush(state.brush, state.textColor, state.bkColor);
+        mode = QPainter::RasterOp_SourceXorDestination;
+        break;
+    case 0x00: // BLACKNESS
+        brush = QBrush(Qt::black);
+        break;
+    case 0xFF: // WHITENESS
+        brush = QBrush(Qt::white);
+        break;
+    case 0x55: // DSTINVERT
+        brush = QBrush(Qt::white);
+        mode = QPainter::RasterOp_SourceXorDestination;
+        break;
+    default: // the destination unchanged, or an operation that needs a source
+        return;
+    }
+    QPainterPath box;
+    box.addRect(dest.normalized());
+    if (!m_painter) {
+        measure(box);
+        return;
+    }
+    if (state.rop2 == 11 || brush.style() == Qt::NoBrush)
+        return;
+    m_painter->setTransform(logicalToDevice() * m_deviceToTarget);
+    m_painter->setCompositionMode(mode);
+    m_painter->fillPath(box, brush);
+    m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void Playback::fillRegion(const QPainterPath& logical, const QBrush& brush) {
@@ -501,6 +620,68 @@ void Playback::fillRegion(const QPainterPath& logical, const QBrush& brush) {
     }
     m_painter->setTransform(logicalToDevice() * m_deviceToTarget);
     m_painter->fillPath(logical, brush);
+}
+
+void Playback::gradient(const QList<Vertex>& c, quint32 mode) {
+    QPainterPath shape;
+    if (mode == 2) {
+        shape.addPolygon(QPolygonF({c[0].at, c[1].at, c[2].at}));
+        shape.closeSubpath();
+    } else {
+        shape.addRect(QRectF(c[0].at, c[1].at).normalized());
+    }
+    if (!m_painter) {
+        measure(shape);
+        return;
+    }
+    if (state.rop2 == 11)
+        return;
+    m_painter->setTransform(logicalToDevice() * m_deviceToTarget);
+    if (mode != 2) {
+        const QPointF end =
+            mode == 0 ? QPointF(c[1].at.x(), c[0].at.y()) : QPointF(c[0].at.x(), c[1].at.y());
+        QLinearGradient g(c[0].at, end);
+        g.setColorAt(0, c[0].color);
+        g.setColorAt(1, c[1].color);
+        m_painter->fillPath(shape, g);
+        return;
+    }
+    // A shaded triangle as small flat ones, each in the colour at its centre.
+    constexpr int n = 16;
+    const auto mix = [&](double a, double b) {
+        const double w = 1 - a - b;
+        return QColor::fromRgbF(
+            float(a * c[0].color.redF() + b * c[1].color.redF() + w * c[2].color.redF()),
+            float(a * c[0].color.greenF() + b * c[1].color.greenF() + w * c[2].color.greenF()),
+            float(a * c[0].color.blueF() + b * c[1].color.blueF() + w * c[2].color.blueF()));
+    };
+    const auto at = [&](double a, double b) {
+        return a * c[0].at + b * c[1].at + (1 - a - b) * c[2].at;
+    };
+    m_painter->setPen(Qt::NoPen);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; i + j < n; ++j) {
+            const double a = double(i) / n, b = double(j) / n, d = 1.0 / n;
+            QPolygonF up({at(a, b), at(a + d, b), at(a, b + d)});
+            m_painter->setBrush(mix(a + d / 3, b + d / 3));
+            m_painter->drawPolygon(up);
+            if (i + j + 1 < n) {
+                QPolygonF down({at(a + d, b), at(a + d, b + d), at(a, b + d)});
+                m_painter->setBrush(mix(a + 2 * d / 3, b + 2 * d / 3));
+                m_painter->drawPolygon(down);
+            }
+        }
+}
+
+void Playback::invertRegion(const QPainterPath& logical) {
+    if (!m_painter) {
+        measure(logical);
+        return;
+    }
+    m_painter->setTransform(logicalToDevice() * m_deviceToTarget);
+    m_painter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    m_painter->fillPath(logical, Qt::white);
+    m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 } // namespace picture::metafile

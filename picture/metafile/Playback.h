@@ -58,10 +58,26 @@ public:
     enum class ArcKind { Arc, ArcTo, Chord, Pie };
     void arc(const QRectF& r, QPointF start, QPointF end, ArcKind kind);
     void angleArc(QPointF centre, double radius, double start, double sweep);
+    // Text at `reference` (or the current position), with optional advances
+    // in logical units, an opaque box and a clipping box (logical units).
     void text(QPointF reference, const QString& text, const QList<double>& dx, bool useCurrent,
-              const std::optional<QRectF>& opaque);
-    void image(const QRectF& dest, const QImage& image, const QRectF& source);
+              const std::optional<QRectF>& opaque, const std::optional<QRectF>& clip = {});
+    // Blits. `rop` is a ternary raster operation of source, pattern (the
+    // brush) and destination; the common ones are honoured, others copy.
+    static constexpr quint32 kSrcCopy = 0x00CC0020;
+    void image(const QRectF& dest, const QImage& image, const QRectF& source,
+               quint32 rop = kSrcCopy, double opacity = 1);
+    // Gradient fills: a rectangle from two corners, colours across (mode 0)
+    // or down (1); or a triangle of three shaded corners (2).
+    struct Vertex {
+        QPointF at;
+        QColor color;
+    };
+    void gradient(const QList<Vertex>& corners, quint32 mode);
+    // A blit without a source: the pattern, black, white or the inverse.
+    void patternBlit(const QRectF& dest, quint32 rop);
     void fillRegion(const QPainterPath& logical, const QBrush& brush);
+    void invertRegion(const QPainterPath& logical);
 
     QRectF measured() const { return m_measured; }
     // Directions of arcs: counter-clockwise unless set (EMF SetArcDirection).

@@ -189,12 +189,14 @@ bool playRecord(const RecordReader& r, quint16 function, Playback& pb) {
         const int count = r.i16(param(2));
         const quint16 options = r.u16(param(3));
         qsizetype next = param(4);
-        std::optional<QRectF> opaque;
+        std::optional<QRectF> opaque, clip;
         if (options & 0x6) { // ETO_OPAQUE, ETO_CLIPPED
             const QRectF rect(QPointF(r.i16(next), r.i16(next + 2)),
                               QPointF(r.i16(next + 4), r.i16(next + 6)));
             if (options & 0x2)
                 opaque = rect;
+            if (options & 0x4)
+                clip = rect;
             next += 8;
         }
         if (count <= 0)
@@ -207,7 +209,7 @@ bool playRecord(const RecordReader& r, quint16 function, Playback& pb) {
                 dx << r.i16(next + i * 2);
         if (dx.size() != text.size())
             dx.clear(); // multi-byte text: the advances are per byte
-        pb.text(at, text, dx, false, opaque);
+        pb.text(at, text, dx, false, opaque, clip);
         break;
     }
     case 0x012D:
@@ -234,6 +236,7 @@ bool playRecord(const RecordReader& r, quint16 function, Playback& pb) {
     case 0x02FB: { // CREATEFONTINDIRECT
         GdiFont f;
         f.height = r.i16(param(0));
+        f.width = r.i16(param(1));
         f.escapement = r.i16(param(2));
         f.weight = r.i16(param(4));
         f.italic = r.u8(param(5));
@@ -251,25 +254,34 @@ bool playRecord(const RecordReader& r, quint16 function, Playback& pb) {
     case 0x06FF:                                                 // CREATEREGION
         pb.objects.addToFreeSlot(GdiBrush{1, Qt::white, 0, {}}); // holds the slot
         break;
-    case 0x0940: { // DIBBITBLT: rop(2), ySrc, xSrc, height, width, yDest, xDest, DIB
-        const bool noBitmap = r.size() == 2 * (3 + 8) || r.size() == 24;
-        const QRectF dest(r.i16(param(noBitmap ? 6 : 7)), r.i16(param(noBitmap ? 5 : 6)),
-                          r.i16(param(noBitmap ? 4 : 5)), r.i16(param(noBitmap ? 3 : 4)));
-        if (noBitmap) {
-            QPainterPath box;
-            box.addRect(dest.normalized());
-            pb.fillRegion(box, toQBrush(pb.state.brush));
+    case 0x0940: { // DIBBITBLT: rop(2), [reserved without a DIB], ySrc, xSrc, height, width,
+                   // yDest, xDest, [DIB]
+        const quint32 rop = r.u32(param(0));
+        if (r.size() <= 2 * (3 + 9)) { // no DIB: a pattern blit
+            const int d = r.size() == 2 * (3 + 9) ? 1 : 0;
+            pb.patternBlit(QRectF(r.i16(param(7 + d)), r.i16(param(6 + d)), r.i16(param(5 + d)),
+                                  r.i16(param(4 + d))),
+                           rop);
             break;
         }
-        const QImage image = dibAt(r, param(8));
-        pb.image(dest, image,
-                 QRectF(r.i16(param(3)), r.i16(param(2)), dest.width(), dest.height()));
+        const QRectF dest(r.i16(param(7)), r.i16(param(6)), r.i16(param(5)), r.i16(param(4)));
+        pb.image(dest, dibAt(r, param(8)),
+                 QRectF(r.i16(param(3)), r.i16(param(2)), dest.width(), dest.height()), rop);
         break;
     }
-    case 0x0B41: { // DIBSTRETCHBLT: rop(2), srcH, srcW, ySrc, xSrc, destH, destW, yDest, xDest, DIB
-        const QRectF dest(r.i16(param(8)), r.i16(param(7)), r.i16(param(6)), r.i16(param(5)));
-        const QRectF source(r.i16(param(4)), r.i16(param(3)), r.i16(param(2)), r.i16(param(1)));
-        pb.image(dest, dibAt(r, param(10)), source);
+    case 0x0B41: { // DIBSTRETCHBLT: rop(2), [reserved without a DIB], srcH, srcW, ySrc, xSrc,
+                   // destH, destW, yDest, xDest, [DIB]
+        const quint32 rop = r.u32(param(0));
+        if (r.size() <= 2 * (3 + 11)) {
+            const int d = r.size() == 2 * (3 + 11) ? 1 : 0;
+            pb.patternBlit(QRectF(r.i16(param(9 + d)), r.i16(param(8 + d)), r.i16(param(7 + d)),
+                                  r.i16(param(6 + d))),
+                           rop);
+            break;
+        }
+        const QRectF dest(r.i16(param(9)), r.i16(param(8)), r.i16(param(7)), r.i16(param(6)));
+        const QRectF source(r.i16(param(5)), r.i16(param(4)), r.i16(param(3)), r.i16(param(2)));
+        pb.image(dest, dibAt(r, param(10)), source, rop);
         break;
     }
     case 0x0F43: { // STRETCHDIB: rop(2), usage, srcH, srcW, ySrc, xSrc, destH, destW, yDest, xDest,
@@ -277,18 +289,15 @@ bool playRecord(const RecordReader& r, quint16 function, Playback& pb) {
         const QRectF dest(r.i16(param(10)), r.i16(param(9)), r.i16(param(8)), r.i16(param(7)));
         QRectF source(r.i16(param(6)), r.i16(param(5)), r.i16(param(4)), r.i16(param(3)));
         const QImage image = dibAt(r, param(11));
-        if (!image.isNull())
+        if (!image.isNull()) // DIB rows count from the bottom
             source.moveTop(image.height() - source.bottom());
-        pb.image(dest, image, source);
+        pb.image(dest, image, source, r.u32(param(0)));
         break;
     }
-    case 0x061D: { // PATBLT: rop(2), height, width, y, x
-        const QRectF dest(r.i16(param(5)), r.i16(param(4)), r.i16(param(3)), r.i16(param(2)));
-        QPainterPath box;
-        box.addRect(dest.normalized());
-        pb.fillRegion(box, toQBrush(pb.state.brush));
+    case 0x061D: // PATBLT: rop(2), height, width, y, x
+        pb.patternBlit(QRectF(r.i16(param(5)), r.i16(param(4)), r.i16(param(3)), r.i16(param(2))),
+                       r.u32(param(0)));
         break;
-    }
     default:
         break; // escapes, palettes and records without a visible effect
     }

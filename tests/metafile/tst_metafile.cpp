@@ -1,5 +1,6 @@
 #include "MetafileBuilder.h"
 #include "picture/Picture.h"
+#include "picture/metafile/GdiState.h"
 #include "picture/metafile/Metafile.h"
 
 #include <QFile>
@@ -20,7 +21,14 @@ private slots:
     void dashedPen();
     void clippedEllipse();
     void bitmapRecord();
+    void blitWithoutSource_data();
+    void blitWithoutSource();
+    void textFollowsAnisotropicMapping();
     void cjkTextRun();
+    void eightBitTextByCharset_data();
+    void eightBitTextByCharset();
+    void cjkFacesShowWithStandIns_data();
+    void cjkFacesShowWithStandIns();
     void savedStateComesBack();
     void corpus_data();
     void corpus();
@@ -181,6 +189,90 @@ void TestMetafile::bitmapRecord() {
     QVERIFY2(bottomLeft.blue() > 200 && bottomLeft.red() < 60, qPrintable(bottomLeft.name()));
 }
 
+void TestMetafile::blitWithoutSource_data() {
+    // A blit with no bitmap over the whole frame, a light grey brush selected:
+    // what the middle of the picture becomes.
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("emf");
+    QTest::addColumn<QColor>("middle");
+    const QColor grey(192, 192, 192);
+    auto emf = [](quint32 rop) {
+        QList<qint32> bitblt{0, 0, 99, 99, 0, 0, 100, 100, qint32(rop), 0, 0};
+        bitblt +=
+            {0x3F800000, 0, 0, 0x3F800000, 0, 0, 0, 0, 0, 0, 0, 0, 0}; // xform, colours, no DIB
+        return EmfBuilder(100, 100).record(37, {qint32(0x80000001)}).record(76, bitblt).build();
+    };
+    QTest::newRow("EMF BITBLT leaving the destination")
+        << emf(0x00AA0029) << true << QColor(Qt::white);
+    QTest::newRow("EMF BITBLT PATCOPY") << emf(0x00F00021) << true << grey;
+    QTest::newRow("EMF BITBLT BLACKNESS") << emf(0x00000042) << true << QColor(Qt::black);
+    QTest::newRow("EMF BITBLT DSTINVERT") << emf(0x00550009) << true << QColor(Qt::black);
+    auto wmf = [](quint16 function, const QList<qint16>& params) {
+        return WmfBuilder()
+            .record(0x02FC, {0, qint16(0xC0C0), 0xC0, 0}) // light grey solid brush
+            .record(0x012D, {0})
+            .record(function, params)
+            .build({0, 0, 100, 100});
+    };
+    // Raster operations are stored low word first.
+    QTest::newRow("WMF PATBLT PATCOPY")
+        << wmf(0x061D, {0x0021, 0x00F0, 100, 100, 0, 0}) << false << grey;
+    QTest::newRow("WMF PATBLT leaving the destination")
+        << wmf(0x061D, {0x0029, 0x00AA, 100, 100, 0, 0}) << false << QColor(Qt::white);
+    QTest::newRow("WMF DIBBITBLT without a bitmap, PATCOPY")
+        << wmf(0x0940, {0x0021, 0x00F0, 0, 0, 0, 100, 100, 0, 0}) << false << grey;
+    QTest::newRow("WMF DIBSTRETCHBLT without a bitmap, WHITENESS over black")
+        << WmfBuilder()
+               .record(0x02FC, {0, 0, 0, 0}) // black brush
+               .record(0x012D, {0})
+               .record(0x041B, {100, 100, 0, 0})
+               .record(0x0B41, {0x0062, 0x00FF, 0, 10, 10, 0, 0, 50, 50, 25, 25})
+               .build({0, 0, 100, 100})
+        << false << QColor(Qt::white);
+}
+
+void TestMetafile::blitWithoutSource() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, emf);
+    QFETCH(QColor, middle);
+    const QImage image =
+        render(Metafile::load(file, emf ? Metafile::Format::Emf : Metafile::Format::Wmf));
+    QCOMPARE(image.pixelColor(225, 225), middle);
+}
+
+void TestMetafile::textFollowsAnisotropicMapping() {
+    // A window ten times wider than high on a square frame: text 50 units
+    // high is squeezed across like the drawing, not drawn at its natural width.
+    QByteArray logfont;
+    for (qint32 v : {-50, 0, 0, 0, 400})
+        EmfBuilder::put(logfont, quint32(v));
+    logfont += QByteArray(8, '\0');
+    QByteArray face(64, '\0');
+    memcpy(face.data(), u"DejaVu Sans", 22);
+    logfont += face;
+    const QString text = QStringLiteral("WWWW");
+    const QByteArray string(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    const QList<qint32> fields{0, 0, 99, 99, 1, 0, 0, 0, 0, 4, 76, 0, 0, 0, 0, 0, 0};
+    const QByteArray file = EmfBuilder(100, 100)
+                                .record(17, {8})
+                                .record(9, {1000, 100})
+                                .record(11, {100, 100})
+                                .record(82, {1}, logfont)
+                                .record(37, {1})
+                                .record(18, {1})
+                                .record(84, fields, string)
+                                .build();
+    const QImage image = render(Metafile::load(file, Metafile::Format::Emf));
+    QRect ink;
+    for (int y = 0; y < 450; ++y)
+        for (int x = 0; x < 450; ++x)
+            if (dark(image, QPoint(x, y)))
+                ink |= QRect(x, y, 1, 1);
+    // 50 units are 225 pixels down; four W about 200 units, 90 pixels across.
+    QVERIFY2(ink.height() > 120, qPrintable(QString::number(ink.height())));
+    QVERIFY2(ink.width() > 40 && ink.right() < 160, qPrintable(QString::number(ink.right())));
+}
+
 void TestMetafile::cjkTextRun() {
     QByteArray logfont;
     for (qint32 v : {-20, 0, 0, 0, 400})
@@ -212,6 +304,52 @@ void TestMetafile::cjkTextRun() {
         }
     QVERIFY2(ink > 300, qPrintable(QString::number(ink)));
     QCOMPARE(stray, 0);
+}
+
+void TestMetafile::eightBitTextByCharset_data() {
+    QTest::addColumn<int>("charset");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("SHIFTJIS_CHARSET") << 128 << QByteArray("\x93\xfa\x96\x7b") << u"日本"_qs;
+    QTest::newRow("GB2312_CHARSET") << 134 << QByteArray("\xd6\xd0\xce\xc4") << u"中文"_qs;
+    QTest::newRow("CHINESEBIG5_CHARSET") << 136 << QByteArray("\xa4\xa4\xa4\xe5") << u"中文"_qs;
+    QTest::newRow("HANGUL_CHARSET") << 129 << QByteArray("\xc7\xd1") << u"한"_qs;
+    QTest::newRow("RUSSIAN_CHARSET") << 204 << QByteArray("\xc0\xc1") << u"АБ"_qs;
+    QTest::newRow("HEBREW_CHARSET") << 177 << QByteArray("\xf9") << u"ש"_qs;
+    QTest::newRow("ANSI_CHARSET") << 0 << QByteArray("caf\xe9 \x80") << u"café €"_qs;
+}
+
+void TestMetafile::eightBitTextByCharset() {
+    QFETCH(int, charset);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(picture::metafile::decodeText(bytes, charset), text);
+}
+
+void TestMetafile::cjkFacesShowWithStandIns_data() {
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("charset");
+    QTest::addColumn<QString>("standIn");
+    QTest::newRow("宋体") << u"宋体"_qs << 0 << u"Noto Serif CJK SC"_qs;
+    QTest::newRow("SimSun") << u"SimSun"_qs << 1 << u"Noto Serif CJK SC"_qs;
+    QTest::newRow("MS Mincho") << u"MS Mincho"_qs << 0 << u"Noto Serif CJK JP"_qs;
+    QTest::newRow("ＭＳ ゴシック") << u"ＭＳ ゴシック"_qs << 128 << u"Noto Sans CJK JP"_qs;
+    QTest::newRow("MS PGothic") << u"MS PGothic"_qs << 0 << u"Noto Sans CJK JP"_qs;
+    QTest::newRow("any face, SHIFTJIS_CHARSET") << u"Arial"_qs << 128 << u"Noto Sans CJK JP"_qs;
+    QTest::newRow("any face, GB2312_CHARSET") << u"Arial"_qs << 134 << u"Noto Serif CJK SC"_qs;
+    QTest::newRow("Malgun Gothic") << u"Malgun Gothic"_qs << 0 << u"Noto Sans CJK KR"_qs;
+    QTest::newRow("Century Gothic stays") << u"Century Gothic"_qs << 0 << u"Century Gothic"_qs;
+    QTest::newRow("Arial stays") << u"Arial"_qs << 0 << u"Arial"_qs;
+}
+
+void TestMetafile::cjkFacesShowWithStandIns() {
+    QFETCH(QString, face);
+    QFETCH(int, charset);
+    QFETCH(QString, standIn);
+    picture::metafile::GdiFont font;
+    font.face = face;
+    font.charset = charset;
+    QCOMPARE(picture::metafile::faceFor(font), standIn);
 }
 
 void TestMetafile::savedStateComesBack() {
@@ -246,24 +384,38 @@ void TestMetafile::corpus_data() {
     }
 }
 
-// Similarity of two renderings: 1 - mean absolute grey difference after both
-// are reduced to 64 x 64 (other renderers anti-alias, and GDI+ differs from
-// GDI in details; the overall picture must agree).
-static double similarity(const QImage& a, const QImage& b) {
-    const QImage x = a.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                         .convertToFormat(QImage::Format_Grayscale8);
-    QImage flat(b.size(), QImage::Format_RGB32);
+// Renderings compared as 64 x 64 greyscale (other renderers anti-alias, and
+// GDI+ differs from GDI in details; the overall picture must agree).
+static QImage reduced(const QImage& image) {
+    QImage flat(image.size(), QImage::Format_RGB32);
     flat.fill(Qt::white);
     QPainter p(&flat);
-    p.drawImage(0, 0, b);
+    p.drawImage(0, 0, image);
     p.end();
-    const QImage y = flat.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                         .convertToFormat(QImage::Format_Grayscale8);
+    return flat.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_Grayscale8);
+}
+
+static double meanDifference(const QImage& x, const QImage& y) {
     double sum = 0;
     for (int row = 0; row < 64; ++row)
         for (int col = 0; col < 64; ++col)
             sum += std::abs(int(x.constScanLine(row)[col]) - int(y.constScanLine(row)[col]));
-    return 1.0 - sum / (64.0 * 64.0 * 255.0);
+    return sum / (64.0 * 64.0 * 255.0);
+}
+
+// How much of the reference's difference from a blank page the rendering
+// accounts for: 1 is the same picture, 0 no better than drawing nothing.
+// (A plain 1 - difference scores a blank page highly on mostly white
+// drawings.)
+static double similarity(const QImage& rendering, const QImage& reference) {
+    const QImage ref = reduced(reference);
+    QImage blank(64, 64, QImage::Format_Grayscale8);
+    blank.fill(255);
+    const double fromBlank = meanDifference(blank, ref);
+    if (fromBlank <= 0)
+        return 1;
+    return 1.0 - meanDifference(reduced(rendering), ref) / fromBlank;
 }
 
 void TestMetafile::corpus() {
@@ -305,8 +457,11 @@ void TestMetafile::corpus() {
     qInfo("%s: similarity %.3f", qPrintable(path), s);
     // The references come from GDI and GDI+ through other programs, whose
     // framing can differ (one frames a placeable WMF by what it draws rather
-    // than by its bounds), so the bar is the overall picture, not the pixels.
-    QVERIFY2(s >= 0.8, qPrintable(QString::number(s)));
+    // than by its bounds). A rendering that looks the same as its reference
+    // but for anti-aliasing and one-pixel shifts of thin lines scores about
+    // 0.7; the test charts, dense with hairlines and small text, 0.5 to 0.6.
+    // A chart with a third of its panels missing scored 0.36, a blank page 0.
+    QVERIFY2(s >= 0.45, qPrintable(QString::number(s)));
 }
 
 QTEST_MAIN(TestMetafile)
