@@ -106,6 +106,33 @@ GdiObject stockObject(quint32 index) {
     }
 }
 
+// The records whose layout libUEMF checks and whose check we use.
+bool checkedByLibrary(quint32 type) {
+    switch (type) {
+    case 70: // comments: any contents
+    case 83:
+    case 84:
+    case 96:
+    case 97:
+    case 108: // text: see playEmf
+    case 69:
+    case 102:
+    case 103:
+    case 105:
+    case 106:
+    case 107:
+    case 109:
+    case 110:
+    case 111:
+    case 112:
+    case 113:
+    case 117: // not known to the checker
+        return false;
+    default:
+        return type >= 2 && type <= 118;
+    }
+}
+
 // The brush an index names: a stock brush, or one from the table.
 std::optional<QBrush> brushAt(const Playback& pb, quint32 index) {
     const GdiObject stock = index & 0x80000000u ? stockObject(index & 0x7FFFFFFFu) : GdiObject{};
@@ -261,8 +288,7 @@ void playEmf(QByteArrayView data, const EmfHeader& header, Playback& pb) {
         // A record whose contents do not fit its size is skipped. Text records
         // are left to our own field checks: the checker refuses those without
         // an advance array, which writers omit and which play fine.
-        const bool text = type == 83 || type == 84 || type == 96 || type == 97 || type == 108;
-        if (type >= 2 && type <= 120 && type != 70 && !text && !U_emf_record_safe(raw))
+        if (checkedByLibrary(type) && !U_emf_record_safe(raw))
             continue;
 
         switch (type) {

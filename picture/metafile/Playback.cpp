@@ -442,7 +442,7 @@ void Playback::text(QPointF reference, const QString& text, const QList<double>&
         const double average = QFontMetricsF(font).averageCharWidth();
         if (average > 0)
             font.setStretch(
-                std::clamp(int(std::lround(100 * std::abs(f.width) * k / s / average)), 1, 4000));
+                std::clamp(int(std::lround(100.0 * std::abs(double(f.width)) * k / s / average)), 1, 4000));
     }
     const QFontMetricsF fm(font);
 
