@@ -10,7 +10,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QtTest>
-
 #include <memory>
 
 class UrlCatcher : public QObject {
@@ -45,8 +44,7 @@ private:
     UrlCatcher m_catcher;
 };
 
-void TestAbout::init()
-{
+void TestAbout::init() {
     m_form1 = std::make_unique<TForm1>();
     Form1 = m_form1.get();
     m_form3 = std::make_unique<TForm3>();
@@ -56,8 +54,7 @@ void TestAbout::init()
     m_catcher.urls.clear();
 }
 
-void TestAbout::cleanup()
-{
+void TestAbout::cleanup() {
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     Form3 = nullptr;
@@ -66,8 +63,7 @@ void TestAbout::cleanup()
     m_form1.reset();
 }
 
-void TestAbout::window()
-{
+void TestAbout::window() {
     QCOMPARE(Form3->windowTitle(), QStringLiteral("Form3"));
     QCOMPARE(Form3->pos(), QPoint(268, 246));
     QVERIFY(!Form3->isVisible());
@@ -83,8 +79,7 @@ void TestAbout::window()
     QVERIFY(!button->autoDefault());
 }
 
-void TestAbout::labels_data()
-{
+void TestAbout::labels_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QPoint>("topLeft");
     QTest::addColumn<QString>("text");
@@ -93,11 +88,13 @@ void TestAbout::labels_data()
     QTest::addColumn<bool>("link"); // blue, underlined, hand cursor
     QTest::addColumn<bool>("centred");
     const toolkit::Sites& sites = toolkit::Sites::current();
-    QTest::newRow("Label1") << "Label1" << QPoint(80, 16) << "Morvane" << -15 << true << false << false;
+    QTest::newRow("Label1") << "Label1" << QPoint(80, 16) << "Morvane" << -15 << true << false
+                            << false;
     QTest::newRow("Label2") << "Label2" << QPoint(81, 42) << "版本  1.0.2011.0323" << -12 << false
                             << false << true;
-    QTest::newRow("Label7") << "Label7" << QPoint(81, 64) << "Copyright (C) 2011 The Morvane authors"
-                            << -12 << false << false << true;
+    QTest::newRow("Label7") << "Label7" << QPoint(81, 64)
+                            << "Copyright (C) 2011 The Morvane authors" << -12 << false << false
+                            << true;
     QTest::newRow("Label4") << "Label4" << QPoint(82, 90)
                             << sites.promotion.toString(QUrl::StripTrailingSlash) << -12 << false
                             << true << true;
@@ -105,8 +102,7 @@ void TestAbout::labels_data()
                             << true;
 }
 
-void TestAbout::labels()
-{
+void TestAbout::labels() {
     QFETCH(QString, name);
     QFETCH(QPoint, topLeft);
     QFETCH(QString, text);
@@ -128,8 +124,7 @@ void TestAbout::labels()
     QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), centred);
 }
 
-void TestAbout::onlyTheButtonTakesFocus()
-{
+void TestAbout::onlyTheButtonTakesFocus() {
     QList<QWidget*> focusable;
     for (QWidget* w : Form3->findChildren<QWidget*>())
         if (w->focusPolicy() != Qt::NoFocus && !qobject_cast<QScrollBar*>(w))
@@ -138,21 +133,22 @@ void TestAbout::onlyTheButtonTakesFocus()
     QCOMPARE(focusable.first()->objectName(), QStringLiteral("Button1"));
 }
 
-void TestAbout::links_data()
-{
+void TestAbout::links_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("target"); // empty: opens nothing
     const toolkit::Sites& sites = toolkit::Sites::current();
     const QString promo = sites.promotion.toString(QUrl::StripTrailingSlash);
     QTest::newRow("site address") << "Label4" << promo + "/?id=Tessoly20110313_click";
     QTest::newRow("version text") << "Label2" << promo + "/?id=Tessoly20110313";
-    QTest::newRow("e-mail address") << "Label3" << "mailto:" + sites.contact;
-    QTest::newRow("product name") << "Label1" << "";
-    QTest::newRow("copyright line") << "Label7" << "";
+    QTest::newRow("e-mail address") << "Label3"
+                                    << "mailto:" + sites.contact;
+    QTest::newRow("product name") << "Label1"
+                                  << "";
+    QTest::newRow("copyright line") << "Label7"
+                                    << "";
 }
 
-void TestAbout::links()
-{
+void TestAbout::links() {
     QFETCH(QString, label);
     QFETCH(QString, target);
     Form1->AboutClick();
@@ -165,8 +161,7 @@ void TestAbout::links()
     QVERIFY(Form3->isVisible()); // the About window stays open
 }
 
-void TestAbout::aboutShowsOneWindowInFront()
-{
+void TestAbout::aboutShowsOneWindowInFront() {
     m_form1->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form1.get()));
     const int windows = QApplication::topLevelWidgets().size();
@@ -179,8 +174,7 @@ void TestAbout::aboutShowsOneWindowInFront()
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
 }
 
-void TestAbout::hiddenByButtonAndCloseKeepingPlaceAndSize()
-{
+void TestAbout::hiddenByButtonAndCloseKeepingPlaceAndSize() {
     Form1->AboutClick();
     Form3->move(300, 280);
     Form3->resize(400, 300);
@@ -196,8 +190,7 @@ void TestAbout::hiddenByButtonAndCloseKeepingPlaceAndSize()
     QCOMPARE(Form3->geometry(), placed);
 }
 
-void TestAbout::scrollBarsWhenSmallerThanContents()
-{
+void TestAbout::scrollBarsWhenSmallerThanContents() {
     Form1->AboutClick();
     QVERIFY(QTest::qWaitForWindowExposed(Form3));
     auto* area = Form3->findChild<QScrollArea*>();
@@ -209,8 +202,7 @@ void TestAbout::scrollBarsWhenSmallerThanContents()
     QTRY_VERIFY(area->verticalScrollBar()->isVisible());
 }
 
-void TestAbout::mainWindowKeepsWorkingWhileOpen()
-{
+void TestAbout::mainWindowKeepsWorkingWhileOpen() {
     m_form1->show();
     Form1->AboutClick();
     QVERIFY(Form3->isVisible());
@@ -220,8 +212,7 @@ void TestAbout::mainWindowKeepsWorkingWhileOpen()
     QVERIFY(!Form3->isModal());
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     toolkit::Application app(argc, argv);
     app::prepareApplication(app);
     TestAbout test;

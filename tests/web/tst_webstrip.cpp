@@ -11,13 +11,11 @@
 #include <QElapsedTimer>
 #include <QWebEngineView>
 #include <QtTest>
-
 #include <arpa/inet.h>
+#include <memory>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <memory>
 
 // Receives what the program hands to the desktop to open.
 class UrlCatcher : public QObject {
@@ -57,8 +55,7 @@ private:
     std::unique_ptr<TForm3> m_form3;
 };
 
-void TestWebStrip::initTestCase()
-{
+void TestWebStrip::initTestCase() {
     QVERIFY(m_server.isListening());
     QTcpServer closed;
     QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
@@ -66,8 +63,7 @@ void TestWebStrip::initTestCase()
     closed.close(); // nothing listens there any more
 }
 
-void TestWebStrip::setOnline(bool online)
-{
+void TestWebStrip::setOnline(bool online) {
     const QString probe = online ? m_server.base() + QStringLiteral("/")
                                  : QStringLiteral("http://127.0.0.1:%1/").arg(m_closedPort);
     toolkit::Sites::setForTesting({QUrl(probe), QUrl(m_server.base()),
@@ -75,8 +71,7 @@ void TestWebStrip::setOnline(bool online)
                                    QStringLiteral("morvane@morvane.example")});
 }
 
-void TestWebStrip::start(bool online)
-{
+void TestWebStrip::start(bool online) {
     setOnline(online);
     m_server.clearRequests();
     AdPageNumber = 0;
@@ -90,8 +85,7 @@ void TestWebStrip::start(bool online)
     QVERIFY(QTest::qWaitForWindowExposed(m_form1.get()));
 }
 
-void TestWebStrip::cleanup()
-{
+void TestWebStrip::cleanup() {
     Form3 = nullptr;
     Form2 = nullptr;
     Form1 = nullptr;
@@ -100,8 +94,7 @@ void TestWebStrip::cleanup()
     m_form1.reset();
 }
 
-QStringList TestWebStrip::ticks(int count)
-{
+QStringList TestWebStrip::ticks(int count) {
     QStringList pages;
     for (int i = 0; i < count; ++i) {
         const qsizetype before = m_server.requests().size();
@@ -114,8 +107,7 @@ QStringList TestWebStrip::ticks(int count)
     return pages;
 }
 
-void TestWebStrip::onlineStartShowsDockedStripWithPageOne()
-{
+void TestWebStrip::onlineStartShowsDockedStripWithPageOne() {
     start(true);
     QVERIFY(Form2->isVisible());
     QVERIFY(Form2->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -130,8 +122,7 @@ void TestWebStrip::onlineStartShowsDockedStripWithPageOne()
     QCOMPARE(Form2->WebBrowser1->url(), QUrl(m_server.base() + QStringLiteral("/ad/1.php")));
 }
 
-void TestWebStrip::ticksRotateThroughTenPages()
-{
+void TestWebStrip::ticksRotateThroughTenPages() {
     start(true);
     QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests().isEmpty(), 10000);
     QStringList expected;
@@ -141,8 +132,7 @@ void TestWebStrip::ticksRotateThroughTenPages()
     QCOMPARE(AdPageNumber, 1);
 }
 
-void TestWebStrip::offlineStartKeepsStripHiddenButNavigates()
-{
+void TestWebStrip::offlineStartKeepsStripHiddenButNavigates() {
     start(false);
     QVERIFY(!Form2->isVisible());
     QTest::qWait(300);
@@ -154,8 +144,7 @@ void TestWebStrip::offlineStartKeepsStripHiddenButNavigates()
     QVERIFY(!Form2->isVisible());
 }
 
-void TestWebStrip::failedProbeSkipsNoPage()
-{
+void TestWebStrip::failedProbeSkipsNoPage() {
     start(true);
     QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests().isEmpty(), 10000);
     QCOMPARE(ticks(2), (QStringList{"/ad/1.php", "/ad/2.php"}));
@@ -168,8 +157,7 @@ void TestWebStrip::failedProbeSkipsNoPage()
     QVERIFY(Form2->isVisible());
 }
 
-void TestWebStrip::timersAreArmed()
-{
+void TestWebStrip::timersAreArmed() {
     start(false);
     QCOMPARE(Form1->Timer1->interval(), 55000);
     QCOMPARE(Form1->Timer2->interval(), 125000);
@@ -178,20 +166,18 @@ void TestWebStrip::timersAreArmed()
     QVERIFY(!Form1->Timer1->isSingleShot());
 }
 
-void TestWebStrip::timedPageOpensOnce()
-{
+void TestWebStrip::timedPageOpensOnce() {
     start(false);
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
     Form1->Timer2Timer();
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QCOMPARE(catcher.urls,
-             QList<QUrl>{QUrl(m_server.base() + QStringLiteral("/dir/?id=Tessoly20110313_run125"))});
+    QCOMPARE(catcher.urls, QList<QUrl>{QUrl(m_server.base() +
+                                            QStringLiteral("/dir/?id=Tessoly20110313_run125"))});
     QVERIFY(!Form1->Timer2->isActive());
 }
 
-void TestWebStrip::pointerOverMarginRedocksButNotOverPanel()
-{
+void TestWebStrip::pointerOverMarginRedocksButNotOverPanel() {
     start(true);
     const QPoint docked = Form2->pos();
     Form1->move(Form1->x() + 40, Form1->y() + 30);
@@ -207,8 +193,7 @@ void TestWebStrip::pointerOverMarginRedocksButNotOverPanel()
     QCOMPARE(Form2->pos(), QPoint(main.left(), main.top() + main.height()));
 }
 
-void TestWebStrip::probeIsBoundedAgainstSilentHost()
-{
+void TestWebStrip::probeIsBoundedAgainstSilentHost() {
     // A listening socket that never accepts, with its queue already full:
     // new connections get no answer at all.
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -229,17 +214,18 @@ void TestWebStrip::probeIsBoundedAgainstSilentHost()
     }
     QElapsedTimer clock;
     clock.start();
-    const bool reached = toolkit::probeConnection(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)));
+    const bool reached =
+        toolkit::probeConnection(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)));
     const qint64 elapsed = clock.elapsed();
     ::close(fd);
     qInfo("probe of a silent host returned after %lld ms", elapsed);
     QVERIFY(!reached);
     // And an unreachable network answers without waiting.
-    QVERIFY(!toolkit::probeConnection(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_closedPort))));
+    QVERIFY(
+        !toolkit::probeConnection(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_closedPort))));
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     toolkit::Application app(argc, argv);
     app::prepareApplication(app);
