@@ -39,7 +39,10 @@ struct GdiFont {
     int charset = 0;
     QString face;
 };
-using GdiObject = std::variant<std::monostate, GdiPen, GdiBrush, GdiFont>;
+// An object that takes a slot but changes nothing when selected (palettes,
+// regions, bitmaps this player does not use).
+struct GdiOther {};
+using GdiObject = std::variant<std::monostate, GdiPen, GdiBrush, GdiFont, GdiOther>;
 
 // The object table: slots created, selected and deleted by index.
 class ObjectTable {

@@ -441,8 +441,8 @@ void Playback::text(QPointF reference, const QString& text, const QList<double>&
     if (f.width != 0) {
         const double average = QFontMetricsF(font).averageCharWidth();
         if (average > 0)
-            font.setStretch(
-                std::clamp(int(std::lround(100.0 * std::abs(double(f.width)) * k / s / average)), 1, 4000));
+            font.setStretch(std::clamp(
+                int(std::lround(100.0 * std::abs(double(f.width)) * k / s / average)), 1, 4000));
     }
     const QFontMetricsF fm(font);
 

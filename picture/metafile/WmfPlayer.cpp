@@ -249,10 +249,13 @@ bool playRecord(const RecordReader& r, quint16 function, Playback& pb) {
         pb.objects.addToFreeSlot(f);
         break;
     }
-    case 0x00F7:                                                 // CREATEPALETTE
-    case 0x01F9:                                                 // CREATEPATTERNBRUSH
-    case 0x06FF:                                                 // CREATEREGION
-        pb.objects.addToFreeSlot(GdiBrush{1, Qt::white, 0, {}}); // holds the slot
+    case 0x00F7: // CREATEPALETTE
+    case 0x06FF: // CREATEREGION
+        pb.objects.addToFreeSlot(
+            GdiOther{}); // holds the slot; selecting it changes no pen or brush
+        break;
+    case 0x01F9: // CREATEPATTERNBRUSH (a device-dependent bitmap): drawn hollow
+        pb.objects.addToFreeSlot(GdiBrush{1, Qt::white, 0, {}});
         break;
     case 0x0940: { // DIBBITBLT: rop(2), [reserved without a DIB], ySrc, xSrc, height, width,
                    // yDest, xDest, [DIB]

@@ -119,6 +119,10 @@ void TestMetafile::filledRectangleUnderMappingModes_data() {
     QTest::newRow("WMF placeable, window in other units")
         << wmf({{0x020B, 0, 0}, {0x020C, 1000, 1000}}, {600, 600, 200, 200}, {0, 0, 100, 100})
         << false;
+    QTest::newRow("WMF placeable, a region selected after the brush")
+        << wmf({{0x06FF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0x012D, 1}}, {60, 60, 20, 20},
+               {0, 0, 100, 100})
+        << false;
     QTest::newRow("WMF plain, window sets the frame")
         << wmf({{0x020B, 0, 0}, {0x020C, 100, 100}}, {60, 60, 20, 20}, {}) << false;
 }
