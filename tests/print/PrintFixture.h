@@ -27,6 +27,14 @@ int lastJobId();
 int jobCopies(int jobId);
 QString jobName(int jobId);
 
+// The pages of the document the program handed to the spooler for a job
+// (CUPS keeps job files after printing).
+int spooledPages(int jobId);
+
+// The printable area of `paper` ("A4", "Letter") on `queue`, as its PPD gives
+// it, in millimetres from the sheet's top-left corner (portrait).
+QRectF imageableAreaMm(const QString& queue, const QString& paper);
+
 int pdfPages(const QString& pdf);
 // The first page rendered at `dpi` in grey.
 QImage rasterise(const QString& pdf, int dpi, bool grey = true);

@@ -2,6 +2,7 @@
 
 #include "toolkit/Error.h"
 
+#include <QPrintEngine>
 #include <QPrinterInfo>
 #include <cstdlib>
 
@@ -58,6 +59,11 @@ void copyPrinterSettings(QPrinter& to, const QPrinter& from) {
     to.setColorMode(from.colorMode());
     to.setPaperSource(from.paperSource());
     to.setResolution(from.resolution());
+    // The job options the print dialog's properties page sets (CUPS options
+    // held by the print engine under this key).
+    const auto cupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    if (const QVariant options = from.printEngine()->property(cupsOptions); options.isValid())
+        to.printEngine()->setProperty(cupsOptions, options);
 }
 
 int mulDiv(int a, int b, int c) {

@@ -2,7 +2,6 @@
 
 #include <QPrinter>
 #include <QStringList>
-
 #include <memory>
 
 namespace toolkit {
