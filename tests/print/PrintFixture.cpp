@@ -117,6 +117,14 @@ QRectF imageableAreaMm(const QString& queue, const QString& paper) {
     return QRectF(left * mm, (sheetHeight - top) * mm, (right - left) * mm, (top - bottom) * mm);
 }
 
+QString jobText(int jobId, const char* name) {
+    ipp_t* response = jobAttributes(jobId);
+    ipp_attribute_t* a = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    const QString value = a ? QString::fromUtf8(ippGetString(a, 0, nullptr)) : QString();
+    ippDelete(response);
+    return value;
+}
+
 int pdfPages(const QString& pdf) {
     static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
     const auto m = pages.match(run(QStringLiteral("pdfinfo"), {pdf}));

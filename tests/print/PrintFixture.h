@@ -26,6 +26,8 @@ int lastJobId();
 // name "job-name".
 int jobCopies(int jobId);
 QString jobName(int jobId);
+// Any other text attribute of a job (a driver option such as "InputSlot").
+QString jobText(int jobId, const char* name);
 
 // The pages of the document the program handed to the spooler for a job
 // (CUPS keeps job files after printing).

@@ -42,7 +42,9 @@ private slots:
     void pagePrintsTheWindowAsShown();
     void printDialogOffersPrinterCopiesAndProperties();
     void paperChosenUnderPropertiesIsPrinted();
+    void paperSourceReachesTheJob();
     void copiesReachTheJobAndCarryOver();
+    void systemDefaultChangeIsNotFollowed();
     void cancelPrintsNothing();
     void printingInProgressRefusesDialogs_data();
     void printingInProgressRefusesDialogs();
@@ -372,6 +374,39 @@ void TestPrinting::paperChosenUnderPropertiesIsPrinted() {
              QPageSize::A5);
 }
 
+void TestPrinting::paperSourceReachesTheJob() {
+    QStringList offered;
+    bool enabled = false;
+    QString current;
+    auto chooseTray = [&](toolkit::PrinterSetupDialog* d) {
+        d->printerBox()->setCurrentText(kSecondQueue);
+        for (int i = 0; i < d->sourceBox()->count(); ++i)
+            offered << d->sourceBox()->itemData(i).toString();
+        enabled = d->sourceBox()->isEnabled();
+        d->sourceBox()->setCurrentIndex(d->sourceBox()->findData(QStringLiteral("Tray1")));
+        d->accept();
+    };
+    testing::whenModalOf<toolkit::PrinterSetupDialog>(chooseTray);
+    action("N1")->trigger();
+    QCOMPARE(offered, (QStringList{"Auto", "Tray1", "Manual"}));
+    QVERIFY(enabled);
+    // The print dialog, confirmed without opening the properties, keeps it.
+    QVERIFY(!printViaMenu().isEmpty());
+    QCOMPARE(jobText(lastJobId(), "InputSlot"), QStringLiteral("Tray1"));
+    // The next page setup opens on it; a printer without sources offers none.
+    testing::whenModalOf<toolkit::PrinterSetupDialog>([&](toolkit::PrinterSetupDialog* d) {
+        current = d->sourceBox()->currentData().toString();
+        d->printerBox()->setCurrentText(kDefaultQueue);
+        enabled = d->sourceBox()->isEnabled();
+        d->accept();
+    });
+    action("N1")->trigger();
+    QCOMPARE(current, QStringLiteral("Tray1"));
+    QVERIFY(!enabled);
+    QVERIFY(!printViaMenu().isEmpty());
+    QCOMPARE(jobText(lastJobId(), "InputSlot"), QString());
+}
+
 void TestPrinting::copiesReachTheJobAndCarryOver() {
     const QString pdf = printViaMenu(3);
     QVERIFY(!pdf.isEmpty());
@@ -384,6 +419,18 @@ void TestPrinting::copiesReachTheJobAndCarryOver() {
     int offered = 0;
     printViaMenu(0, &offered);
     QCOMPARE(offered, 3);
+}
+
+void TestPrinting::systemDefaultChangeIsNotFollowed() {
+    // The first use selects the system's default printer ...
+    QCOMPARE(toolkit::PrinterState::instance().printer().printerName(), kDefaultQueue);
+    // ... and it stays selected when the system's default changes.
+    run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kSecondQueue});
+    const QString pdf = printViaMenu();
+    run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kDefaultQueue});
+    QVERIFY(!pdf.isEmpty());
+    const QString queue = jobText(lastJobId(), "job-printer-uri");
+    QVERIFY2(queue.endsWith(u'/' + kDefaultQueue), qPrintable(queue));
 }
 
 void TestPrinting::cancelPrintsNothing() {

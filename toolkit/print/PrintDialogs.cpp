@@ -29,9 +29,12 @@ bool showPrintDialog(QWidget* parent) {
         return false;
     refuseWhilePrinting(state);
     // Unless the user confirmed the printer's properties, the dialog has put
-    // the printer's default paper in: keep the paper and orientation in use.
-    if (!dialog.propertiesConfirmed())
+    // the printer's defaults in: keep the paper, orientation and driver
+    // options (paper source ...) in use.
+    if (!dialog.propertiesConfirmed()) {
         copy.setPageLayout(selected.pageLayout());
+        copyJobOptions(copy, selected);
+    }
     state.select(copy);
     return true;
 }
