@@ -1,5 +1,7 @@
 #include "PrintFixture.h"
 
+#include <cups/cups.h>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -9,11 +11,11 @@
 #include <QTest>
 #include <QThread>
 #include <QtEndian>
-#include <cups/cups.h>
 
 namespace printfixture {
 
-QString run(const QString& program, const QStringList& args) {
+QString run(const QString& program, const QStringList& args)
+{
     QProcess p;
     p.start(program, args);
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
@@ -21,15 +23,18 @@ QString run(const QString& program, const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-bool cupsRunning() {
+bool cupsRunning()
+{
     return run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(u"is running");
 }
 
-void restoreQueues() {
+void restoreQueues()
+{
     run(QStringLiteral("bash"), {QStringLiteral(MORVANE_SOURCE_DIR "/scripts/start-cups.sh")});
 }
 
-QStringList pdfFiles() {
+QStringList pdfFiles()
+{
     QStringList files;
     QDirIterator it(QStringLiteral("/var/spool/cups-pdf"), {QStringLiteral("*.pdf")}, QDir::Files,
                     QDirIterator::Subdirectories);
@@ -38,7 +43,8 @@ QStringList pdfFiles() {
     return files;
 }
 
-QString waitForNewPdf(const QStringList& before, int timeoutMs) {
+QString waitForNewPdf(const QStringList& before, int timeoutMs)
+{
     QString found;
     const bool ok = QTest::qWaitFor(
         [&] {
@@ -52,7 +58,8 @@ QString waitForNewPdf(const QStringList& before, int timeoutMs) {
     return ok ? found : QString();
 }
 
-int lastJobId() {
+int lastJobId()
+{
     cups_job_t* jobs = nullptr;
     const int count = cupsGetJobs(&jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
     int last = 0;
@@ -63,7 +70,8 @@ int lastJobId() {
 }
 
 // The job's attributes as the scheduler reports them over IPP.
-static ipp_t* jobAttributes(int jobId) {
+static ipp_t* jobAttributes(int jobId)
+{
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     const QByteArray uri = QByteArrayLiteral("ipp://localhost/jobs/") + QByteArray::number(jobId);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
@@ -72,7 +80,8 @@ static ipp_t* jobAttributes(int jobId) {
     return cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
 }
 
-int jobCopies(int jobId) {
+int jobCopies(int jobId)
+{
     ipp_t* response = jobAttributes(jobId);
     ipp_attribute_t* a = ippFindAttribute(response, "copies", IPP_TAG_INTEGER);
     const int copies = a ? ippGetInteger(a, 0) : 1; // not given: one copy
@@ -80,7 +89,8 @@ int jobCopies(int jobId) {
     return copies;
 }
 
-QString jobName(int jobId) {
+QString jobName(int jobId)
+{
     ipp_t* response = jobAttributes(jobId);
     ipp_attribute_t* a = ippFindAttribute(response, "job-name", IPP_TAG_NAME);
     const QString name = a ? QString::fromUtf8(ippGetString(a, 0, nullptr)) : QString();
@@ -88,50 +98,15 @@ QString jobName(int jobId) {
     return name;
 }
 
-int spooledPages(int jobId) {
-    return pdfPages(QStringLiteral("/var/spool/cups/d%1-001").arg(jobId, 5, 10, QLatin1Char('0')));
-}
-
-QRectF imageableAreaMm(const QString& queue, const QString& paper) {
-    QFile ppd(QStringLiteral("/etc/cups/ppd/%1.ppd").arg(queue));
-    if (!ppd.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = QString::fromLatin1(ppd.readAll());
-    const QString key = QRegularExpression::escape(paper);
-    const auto area =
-        QRegularExpression(QStringLiteral("\\*ImageableArea %1/[^:]*:\\s*\"([-\\d.]+) "
-                                          "([-\\d.]+) ([-\\d.]+) ([-\\d.]+)\"")
-                               .arg(key))
-            .match(text);
-    const auto size =
-        QRegularExpression(QStringLiteral("\\*PaperDimension %1/[^:]*:\\s*\"([\\d.]+) "
-                                          "([\\d.]+)\"")
-                               .arg(key))
-            .match(text);
-    if (!area.hasMatch() || !size.hasMatch())
-        return {};
-    const double mm = 25.4 / 72;
-    const double sheetHeight = size.captured(2).toDouble();
-    const double left = area.captured(1).toDouble(), bottom = area.captured(2).toDouble();
-    const double right = area.captured(3).toDouble(), top = area.captured(4).toDouble();
-    return QRectF(left * mm, (sheetHeight - top) * mm, (right - left) * mm, (top - bottom) * mm);
-}
-
-QString jobText(int jobId, const char* name) {
-    ipp_t* response = jobAttributes(jobId);
-    ipp_attribute_t* a = ippFindAttribute(response, name, IPP_TAG_ZERO);
-    const QString value = a ? QString::fromUtf8(ippGetString(a, 0, nullptr)) : QString();
-    ippDelete(response);
-    return value;
-}
-
-int pdfPages(const QString& pdf) {
+int pdfPages(const QString& pdf)
+{
     static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
     const auto m = pages.match(run(QStringLiteral("pdfinfo"), {pdf}));
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
-QSizeF pageSizeMm(const QString& pdf) {
+QSizeF pageSizeMm(const QString& pdf)
+{
     static const QRegularExpression size(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"));
     const auto m = size.match(run(QStringLiteral("pdfinfo"), {pdf}));
     if (!m.hasMatch())
@@ -139,15 +114,12 @@ QSizeF pageSizeMm(const QString& pdf) {
     return QSizeF(m.captured(1).toDouble() * 25.4 / 72, m.captured(2).toDouble() * 25.4 / 72);
 }
 
-QImage rasterise(const QString& pdf, int dpi, bool grey) {
+QImage rasterise(const QString& pdf, int dpi, bool grey)
+{
     QTemporaryDir dir;
     const QString base = dir.filePath(QStringLiteral("page"));
-    QStringList args{QStringLiteral("-r"),
-                     QString::number(dpi),
-                     QStringLiteral("-png"),
-                     QStringLiteral("-singlefile"),
-                     pdf,
-                     base};
+    QStringList args{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                     QStringLiteral("-singlefile"), pdf, base};
     if (grey)
         args.prepend(QStringLiteral("-gray"));
     run(QStringLiteral("pdftoppm"), args);

@@ -26,16 +26,6 @@ int lastJobId();
 // name "job-name".
 int jobCopies(int jobId);
 QString jobName(int jobId);
-// Any other text attribute of a job (a driver option such as "InputSlot").
-QString jobText(int jobId, const char* name);
-
-// The pages of the document the program handed to the spooler for a job
-// (CUPS keeps job files after printing).
-int spooledPages(int jobId);
-
-// The printable area of `paper` ("A4", "Letter") on `queue`, as its PPD gives
-// it, in millimetres from the sheet's top-left corner (portrait).
-QRectF imageableAreaMm(const QString& queue, const QString& paper);
 
 int pdfPages(const QString& pdf);
 // The first page rendered at `dpi` in grey.
