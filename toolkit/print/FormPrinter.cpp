@@ -12,10 +12,44 @@
 
 namespace toolkit {
 
+namespace {
+
+QSize imageSize(QSize size, double dotsPerInch) {
+    const double ratio = dotsPerInch / kDesignPixelsPerInch;
+    return QSize(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio)));
+}
+
+bool fits(QSize size) {
+    return qsizetype(size.width()) * size.height() * 4 <= kMaxImageBytes;
+}
+
+} // namespace
+
+QMarginsF printableMargins(QPageLayout layout) {
+    layout.setUnits(QPageLayout::Point);
+    const QMarginsF sheet = layout.minimumMargins();
+    if (layout.orientation() == QPageLayout::Portrait)
+        return sheet;
+    // A landscape page lies on the sheet turned a quarter to the left: its
+    // left edge is the sheet's bottom edge and its top edge the sheet's left.
+    return QMarginsF(sheet.bottom(), sheet.left(), sheet.top(), sheet.right());
+}
+
+double renderDpi(QSize size, int dpiX, int dpiY) {
+    const double best = std::min({dpiX, dpiY, kMaxRenderDpi});
+    if (fits(imageSize(size, best)))
+        return best;
+    const double area = std::max<double>(1, double(size.width()) * size.height());
+    const double scaled = kDesignPixelsPerInch * std::sqrt(kMaxImageBytes / 4.0 / area);
+    return std::max<double>(kDesignPixelsPerInch, std::floor(scaled));
+}
+
 QImage renderClientArea(QWidget& window, double dotsPerInch) {
     const double ratio = dotsPerInch / kDesignPixelsPerInch;
-    QImage image(int(std::ceil(window.width() * ratio)), int(std::ceil(window.height() * ratio)),
-                 QImage::Format_RGB32);
+    const QSize size = imageSize(window.size(), dotsPerInch);
+    if (!fits(size))
+        throw Error(QStringLiteral("Out of memory"));
+    QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         throw Error(QStringLiteral("Out of memory"));
     image.setDevicePixelRatio(ratio);
@@ -57,13 +91,10 @@ void printForm(QWidget& window) {
     if (QPrinterInfo::printerInfo(printer.printerName()).isNull())
         throw Error(QStringLiteral("Printer selected is not valid"));
 
-    // Draw from the corner of the printable area: the printer's own margins,
-    // none of ours.
-    QPageLayout layout = printer.pageLayout();
-    layout.setMode(QPageLayout::StandardMode);
-    layout.setMargins(layout.minimumMargins());
-    printer.setPageLayout(layout);
-    printer.setFullPage(false);
+    // Draw from the corner of the printable area (the printer's own margins,
+    // none of ours), on the whole page.
+    const QMarginsF margins = printableMargins(printer.pageLayout());
+    printer.setFullPage(true);
     printer.setDocName(QString());
 
     QPainter painter;
@@ -73,9 +104,10 @@ void printForm(QWidget& window) {
 
     const int dpiX = printer.logicalDpiX();
     const int dpiY = printer.logicalDpiY();
-    const QRect target(0, 0, mulDiv(window.width(), dpiX, kDesignPixelsPerInch),
+    const QRect target(qRound(margins.left() * dpiX / 72), qRound(margins.top() * dpiY / 72),
+                       mulDiv(window.width(), dpiX, kDesignPixelsPerInch),
                        mulDiv(window.height(), dpiY, kDesignPixelsPerInch));
-    const QImage image = renderClientArea(window, std::min({dpiX, dpiY, kMaxRenderDpi}));
+    const QImage image = renderClientArea(window, renderDpi(window.size(), dpiX, dpiY));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
 }

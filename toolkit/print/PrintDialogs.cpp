@@ -1,10 +1,10 @@
 #include "toolkit/print/PrintDialogs.h"
 
 #include "toolkit/Error.h"
+#include "toolkit/print/PrintDialog.h"
 #include "toolkit/print/PrinterSetupDialog.h"
 #include "toolkit/print/PrinterState.h"
 
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace toolkit {
@@ -24,17 +24,17 @@ bool showPrintDialog(QWidget* parent) {
     // The dialog works on a copy, so that Cancel leaves everything as it was.
     QPrinter copy(QPrinter::HighResolution);
     copyPrinterSettings(copy, selected);
-    QPrintDialog dialog(&copy, parent);
-    dialog.setObjectName(QStringLiteral("PrintDialog1"));
-    // Paper and orientation belong to page setup; this dialog offers the
-    // printer, its properties and the copies.
-    dialog.setOptions(QAbstractPrintDialog::PrintCollateCopies);
-    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    PrintDialog dialog(&copy, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     refuseWhilePrinting(state);
-    if (copy.printerName() == selected.printerName())
+    // Unless the user confirmed the printer's properties, the dialog has put
+    // the printer's defaults in: keep the paper, orientation and driver
+    // options (paper source ...) in use.
+    if (!dialog.propertiesConfirmed()) {
         copy.setPageLayout(selected.pageLayout());
+        copyJobOptions(copy, selected);
+    }
     state.select(copy);
     return true;
 }

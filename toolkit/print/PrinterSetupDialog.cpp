@@ -1,5 +1,8 @@
 #include "toolkit/print/PrinterSetupDialog.h"
 
+#include "toolkit/print/PaperSources.h"
+#include "toolkit/print/PrinterState.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -9,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace toolkit {
 
@@ -18,6 +22,7 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, const QStringList& pri
     , m_printer(printer)
     , m_printers(new QComboBox(this))
     , m_papers(new QComboBox(this))
+    , m_sources(new QComboBox(this))
     , m_portrait(new QRadioButton(tr("&Portrait"), this))
     , m_landscape(new QRadioButton(tr("&Landscape"), this)) {
     setObjectName(QStringLiteral("PrinterSetupDialog1"));
@@ -29,13 +34,18 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, const QStringList& pri
         m_papers->findData(QVariant::fromValue(printer.pageLayout().pageSize().id()));
     if (current >= 0)
         m_papers->setCurrentIndex(current);
+    fillSources();
+    if (const int source = m_sources->findData(jobOption(printer, kPaperSourceOption)); source >= 0)
+        m_sources->setCurrentIndex(source);
     (printer.pageLayout().orientation() == QPageLayout::Landscape ? m_landscape : m_portrait)
         ->setChecked(true);
     connect(m_printers, &QComboBox::currentTextChanged, this, &PrinterSetupDialog::fillPapers);
+    connect(m_printers, &QComboBox::currentTextChanged, this, &PrinterSetupDialog::fillSources);
 
     auto* form = new QFormLayout;
     form->addRow(tr("P&rinter:"), m_printers);
     form->addRow(tr("Paper si&ze:"), m_papers);
+    form->addRow(tr("Paper &source:"), m_sources);
     auto* orientation = new QGroupBox(tr("Orientation"), this);
     auto* orientationLayout = new QHBoxLayout(orientation);
     orientationLayout->addWidget(m_portrait);
@@ -62,6 +72,22 @@ void PrinterSetupDialog::fillPapers() {
         m_papers->setCurrentIndex(d);
 }
 
+void PrinterSetupDialog::fillSources() {
+    const QString keep = m_sources->currentData().toString();
+    m_sources->clear();
+    QString standard;
+    const QList<PaperSource> sources = paperSources(m_printers->currentText(), &standard);
+    for (const PaperSource& source : sources)
+        m_sources->addItem(source.name, source.keyword);
+    m_sources->setEnabled(!sources.isEmpty());
+    if (sources.isEmpty()) {
+        m_sources->addItem(tr("Default"));
+        return;
+    }
+    const int again = m_sources->findData(keep);
+    m_sources->setCurrentIndex(again >= 0 ? again : std::max(0, m_sources->findData(standard)));
+}
+
 void PrinterSetupDialog::apply() {
     if (m_printers->currentText() != m_printer.printerName())
         m_printer.setPrinterName(m_printers->currentText());
@@ -69,6 +95,7 @@ void PrinterSetupDialog::apply() {
         m_printer.setPageSize(QPageSize(m_papers->currentData().value<QPageSize::PageSizeId>()));
     m_printer.setPageOrientation(m_landscape->isChecked() ? QPageLayout::Landscape
                                                           : QPageLayout::Portrait);
+    setJobOption(m_printer, kPaperSourceOption, m_sources->currentData().toString());
 }
 
 } // namespace toolkit

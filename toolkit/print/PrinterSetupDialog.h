@@ -8,8 +8,8 @@ class QRadioButton;
 
 namespace toolkit {
 
-// The page-setup dialog: printer, paper size and orientation, opened on a
-// printer's settings and writing the choice back into them.
+// The page-setup dialog: printer, paper size and source, and orientation,
+// opened on a printer's settings and writing the choice back into them.
 class PrinterSetupDialog : public QDialog {
     Q_OBJECT
 public:
@@ -20,14 +20,17 @@ public:
 
     QComboBox* printerBox() const { return m_printers; }
     QComboBox* paperBox() const { return m_papers; }
+    QComboBox* sourceBox() const { return m_sources; }
     QRadioButton* landscapeButton() const { return m_landscape; }
 
 private:
     void fillPapers();
+    void fillSources();
 
     QPrinter& m_printer;
     QComboBox* m_printers;
     QComboBox* m_papers;
+    QComboBox* m_sources;
     QRadioButton* m_portrait;
     QRadioButton* m_landscape;
 };

@@ -2,7 +2,9 @@
 
 #include "toolkit/Error.h"
 
+#include <QPrintEngine>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <cstdlib>
 
 namespace toolkit {
@@ -58,6 +60,43 @@ void copyPrinterSettings(QPrinter& to, const QPrinter& from) {
     to.setColorMode(from.colorMode());
     to.setPaperSource(from.paperSource());
     to.setResolution(from.resolution());
+    copyJobOptions(to, from);
+}
+
+namespace {
+
+// Qt's CUPS print engine holds the job's CUPS options under this key, as a
+// list of name, value, name, value ...
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+QStringList jobOptions(const QPrinter& printer) {
+    return printer.printEngine()->property(kCupsOptions).toStringList();
+}
+
+} // namespace
+
+QString jobOption(const QPrinter& printer, const char* name) {
+    const QStringList options = jobOptions(printer);
+    for (qsizetype i = 0; i + 1 < options.size(); i += 2)
+        if (options[i] == QLatin1String(name))
+            return options[i + 1];
+    return QString();
+}
+
+void setJobOption(QPrinter& printer, const char* name, const QString& value) {
+    QStringList options = jobOptions(printer);
+    for (qsizetype i = 0; i + 1 < options.size();)
+        if (options[i] == QLatin1String(name))
+            options.remove(i, 2);
+        else
+            i += 2;
+    if (!value.isEmpty())
+        options << QString::fromLatin1(name) << value;
+    printer.printEngine()->setProperty(kCupsOptions, options);
+}
+
+void copyJobOptions(QPrinter& to, const QPrinter& from) {
+    to.printEngine()->setProperty(kCupsOptions, jobOptions(from));
 }
 
 int mulDiv(int a, int b, int c) {

@@ -2,7 +2,6 @@
 
 #include <QPrinter>
 #include <QStringList>
-
 #include <memory>
 
 namespace toolkit {
@@ -42,6 +41,13 @@ private:
 
 // Copies what a print job uses from one printer object to another.
 void copyPrinterSettings(QPrinter& to, const QPrinter& from);
+
+// The driver options a job carries besides Qt's own settings (paper source,
+// what the print dialog's properties page sets): read, set (an empty value
+// removes it) and copy them.
+QString jobOption(const QPrinter& printer, const char* name);
+void setJobOption(QPrinter& printer, const char* name, const QString& value);
+void copyJobOptions(QPrinter& to, const QPrinter& from);
 
 // a × b ÷ c rounded to the nearest integer, with a 64-bit intermediate.
 int mulDiv(int a, int b, int c);
