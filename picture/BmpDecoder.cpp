@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
-
 #include <cstdint>
 
 namespace picture {
@@ -15,22 +14,27 @@ namespace {
 // Larger pictures are refused rather than allocated.
 constexpr qint64 kMaxPixels = 256LL * 1024 * 1024;
 
-enum Compression : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, Jpeg = 4, Png = 5, AlphaBitFields = 6 };
+enum Compression : quint32 {
+    Rgb = 0,
+    Rle8 = 1,
+    Rle4 = 2,
+    BitFields = 3,
+    Jpeg = 4,
+    Png = 5,
+    AlphaBitFields = 6
+};
 
-[[noreturn]] void invalid()
-{
+[[noreturn]] void invalid() {
     throw PictureError(QStringLiteral("Bitmap image is not valid"));
 }
 
-quint16 u16(QByteArrayView d, qsizetype at)
-{
+quint16 u16(QByteArrayView d, qsizetype at) {
     if (at < 0 || at + 2 > d.size())
         invalid();
     return qFromLittleEndian<quint16>(d.data() + at);
 }
 
-quint32 u32(QByteArrayView d, qsizetype at)
-{
+quint32 u32(QByteArrayView d, qsizetype at) {
     if (at < 0 || at + 4 > d.size())
         invalid();
     return qFromLittleEndian<quint32>(d.data() + at);
@@ -46,8 +50,7 @@ struct Info {
     bool core = false;
 };
 
-Info readInfo(QByteArrayView dib)
-{
+Info readInfo(QByteArrayView dib) {
     Info info;
     info.headerSize = u32(dib, 0);
     switch (info.headerSize) {
@@ -59,7 +62,12 @@ Info readInfo(QByteArrayView dib)
             invalid();
         info.bitCount = u16(dib, 10);
         break;
-    case 40: case 52: case 56: case 64: case 108: case 124:
+    case 40:
+    case 52:
+    case 56:
+    case 64:
+    case 108:
+    case 124:
         info.width = qint32(u32(dib, 4));
         info.height = qint32(u32(dib, 8));
         if (u16(dib, 12) != 1)
@@ -76,7 +84,13 @@ Info readInfo(QByteArrayView dib)
     if (info.width * std::abs(info.height) > kMaxPixels)
         invalid();
     switch (info.bitCount) {
-    case 1: case 2: case 4: case 8: case 16: case 24: case 32:
+    case 1:
+    case 2:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
         break;
     default:
         invalid();
@@ -84,8 +98,7 @@ Info readInfo(QByteArrayView dib)
     return info;
 }
 
-qint64 colorTableEntries(const Info& info)
-{
+qint64 colorTableEntries(const Info& info) {
     if (info.bitCount > 8)
         return info.colorsUsed;
     const qint64 full = qint64(1) << info.bitCount;
@@ -97,8 +110,7 @@ qint64 colorTableEntries(const Info& info)
 }
 
 // Walks RLE data and checks that it stays inside the picture and the data.
-void checkRle(QByteArrayView bits, const Info& info)
-{
+void checkRle(QByteArrayView bits, const Info& info) {
     const qint64 width = info.width;
     const qint64 height = info.height;
     const bool four = info.compression == Rle4;
@@ -146,8 +158,7 @@ void checkRle(QByteArrayView bits, const Info& info)
     // Running out of data without an end-of-bitmap leaves the rest blank.
 }
 
-QImage decode(QByteArray file)
-{
+QImage decode(QByteArray file) {
     QBuffer buffer(&file);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
@@ -161,8 +172,7 @@ QImage decode(QByteArray file)
 
 } // namespace
 
-QImage decodeBmpFile(QByteArrayView file)
-{
+QImage decodeBmpFile(QByteArrayView file) {
     if (file.size() < 14 + 12 || file[0] != 'B' || file[1] != 'M')
         invalid();
     const quint32 offset = u32(file, 10);
@@ -203,8 +213,7 @@ QImage decodeBmpFile(QByteArrayView file)
     return decode(file.toByteArray());
 }
 
-QImage decodeDib(QByteArrayView header, QByteArrayView bits)
-{
+QImage decodeDib(QByteArrayView header, QByteArrayView bits) {
     if (header.size() < 12)
         invalid();
     QByteArray file;

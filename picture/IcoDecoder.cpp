@@ -6,7 +6,6 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
-
 #include <optional>
 
 namespace picture {
@@ -16,13 +15,12 @@ namespace {
 constexpr int kPreferredSide = 32;
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 
-[[noreturn]] void invalid()
-{
+[[noreturn]] void invalid() {
     throw PictureError(QStringLiteral("Icon image is not valid"));
 }
 
 struct Entry {
-    int width;  // from the directory (0 means 256)
+    int width; // from the directory (0 means 256)
     int height;
     int bitCount;
     quint32 size;
@@ -31,8 +29,7 @@ struct Entry {
 
 // An icon entry's image: PNG, or a DIB whose height counts the XOR bitmap
 // and the AND mask together.
-QImage decodeEntry(QByteArrayView file, const Entry& e)
-{
+QImage decodeEntry(QByteArrayView file, const Entry& e) {
     const QByteArrayView data = file.sliced(e.offset, e.size);
     if (data.startsWith("\x89PNG")) {
         QByteArray bytes = data.toByteArray();
@@ -76,8 +73,8 @@ QImage decodeEntry(QByteArrayView file, const Entry& e)
         if (image.isNull())
             invalid();
         for (int y = 0; y < image.height(); ++y) {
-            const uchar* src =
-                reinterpret_cast<const uchar*>(data.data()) + tableEnd + (height - 1 - y) * xorStride;
+            const uchar* src = reinterpret_cast<const uchar*>(data.data()) + tableEnd +
+                               (height - 1 - y) * xorStride;
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < width; ++x, src += 4)
                 line[x] = qRgba(src[2], src[1], src[0], src[3]);
@@ -114,8 +111,7 @@ QImage decodeEntry(QByteArrayView file, const Entry& e)
 
 } // namespace
 
-QImage decodeIcoFile(QByteArrayView file)
-{
+QImage decodeIcoFile(QByteArrayView file) {
     if (file.size() < 6)
         invalid();
     const quint16 reserved = qFromLittleEndian<quint16>(file.data());

@@ -1,15 +1,13 @@
 #include "picture/JpegDecoder.h"
 
 #include <QImage>
-
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <jerror.h>
 #include <jpeglib.h>
-
-#include <algorithm>
 #include <new>
-#include <cstring>
 #include <vector>
 
 namespace picture {
@@ -19,10 +17,15 @@ namespace {
 // libjpeg's warnings that mean pixels were lost (inconsistent progression,
 // premature end of data segment, bad Huffman code, premature end of file,
 // must resync, invalid SOS for sequential, bad arithmetic code).
-bool losesData(int code)
-{
+bool losesData(int code) {
     switch (code) {
-    case 115: case 117: case 118: case 120: case 121: case 122: case 126:
+    case 115:
+    case 117:
+    case 118:
+    case 120:
+    case 121:
+    case 122:
+    case 126:
         return true;
     default:
         return false;
@@ -43,15 +46,13 @@ struct ErrorManager {
     bool tooManyWarnings = false;
 };
 
-void onError(j_common_ptr cinfo)
-{
+void onError(j_common_ptr cinfo) {
     auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
     err->fatalCode = err->pub.msg_code;
     std::longjmp(err->jump, 1);
 }
 
-void onMessage(j_common_ptr cinfo, int level)
-{
+void onMessage(j_common_ptr cinfo, int level) {
     auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
     if (level >= 0)
         return; // trace messages
@@ -66,13 +67,11 @@ void onMessage(j_common_ptr cinfo, int level)
     }
 }
 
-QString jpegError(int code)
-{
+QString jpegError(int code) {
     return QStringLiteral("JPEG error #%1").arg(code);
 }
 
-QRgb cmykToRgb(int c, int m, int y, int k, bool inverted)
-{
+QRgb cmykToRgb(int c, int m, int y, int k, bool inverted) {
     if (!inverted) {
         c = 255 - c;
         m = 255 - m;
@@ -84,11 +83,13 @@ QRgb cmykToRgb(int c, int m, int y, int k, bool inverted)
 }
 
 // The smallest scale n/8 at which both sides still cover min(side, cover).
-unsigned chooseScale(unsigned width, unsigned height, int cover)
-{
+// Only 1/8, 1/4 and 1/2 have libjpeg-turbo's SIMD inverse DCTs and
+// upsamplers; the scales between them decode slower than the next larger
+// one, so they are not used.
+unsigned chooseScale(unsigned width, unsigned height, int cover) {
     const unsigned needW = std::min<unsigned>(width, unsigned(cover));
     const unsigned needH = std::min<unsigned>(height, unsigned(cover));
-    for (unsigned num = 1; num < 8; ++num) {
+    for (unsigned num = 1; num < 8; num *= 2) {
         if ((width * num + 7) / 8 >= needW && (height * num + 7) / 8 >= needH)
             return num;
     }
@@ -110,9 +111,8 @@ constexpr int kOutOfMemory = -2;
 // Returns 0 when the whole picture was decoded, else the fatal error code,
 // kTooManyWarnings or kOutOfMemory. Throws nothing; `headerCode` is set when
 // the headers could not be read.
-int runDecoder(jpeg_decompress_struct& cinfo, ErrorManager& err, QByteArrayView data,
-               int cover, Decoded& out, int& headerCode, std::vector<JSAMPLE>& row)
-{
+int runDecoder(jpeg_decompress_struct& cinfo, ErrorManager& err, QByteArrayView data, int cover,
+               Decoded& out, int& headerCode, std::vector<JSAMPLE>& row) {
     headerCode = 0;
     volatile bool headerRead = false;
     if (setjmp(err.jump)) {
@@ -158,7 +158,8 @@ int runDecoder(jpeg_decompress_struct& cinfo, ErrorManager& err, QByteArrayView 
     const bool direct = cinfo.out_color_space == JCS_EXT_BGRX;
     while (cinfo.output_scanline < h) {
         const int y = int(cinfo.output_scanline);
-        JSAMPROW rows[1] = {direct ? reinterpret_cast<JSAMPROW>(out.image.scanLine(y)) : row.data()};
+        JSAMPROW rows[1] = {direct ? reinterpret_cast<JSAMPROW>(out.image.scanLine(y))
+                                   : row.data()};
         if (jpeg_read_scanlines(&cinfo, rows, 1) != 1)
             break;
         out.rows = y + 1;
@@ -185,8 +186,7 @@ int runDecoder(jpeg_decompress_struct& cinfo, ErrorManager& err, QByteArrayView 
 
 } // namespace
 
-Picture decodeJpeg(QByteArrayView data, int coverSide)
-{
+Picture decodeJpeg(QByteArrayView data, int coverSide) {
     jpeg_decompress_struct cinfo{};
     ErrorManager err;
     cinfo.err = jpeg_std_error(&err.pub);
@@ -214,8 +214,8 @@ Picture decodeJpeg(QByteArrayView data, int coverSide)
     if (keep != image.size())
         image = image.scaled(keep, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
-    Picture picture = Picture::fromRaster(std::move(image),
-                                          QSize(int(decoded.width), int(decoded.height)));
+    Picture picture =
+        Picture::fromRaster(std::move(image), QSize(int(decoded.width), int(decoded.height)));
     if (fatal > 0)
         picture.setDeferredError(jpegError(fatal));
     else if (err.firstDataWarning != 0)

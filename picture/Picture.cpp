@@ -6,8 +6,7 @@
 
 namespace picture {
 
-Picture Picture::fromRaster(QImage image, QSize naturalSize)
-{
+Picture Picture::fromRaster(QImage image, QSize naturalSize) {
     Picture p;
     p.m_kind = Kind::Raster;
     p.m_naturalSize = naturalSize.isValid() ? naturalSize : image.size();
@@ -15,8 +14,7 @@ Picture Picture::fromRaster(QImage image, QSize naturalSize)
     return p;
 }
 
-Picture Picture::fromIcon(QImage image)
-{
+Picture Picture::fromIcon(QImage image) {
     Picture p;
     p.m_kind = Kind::Icon;
     p.m_naturalSize = image.size();
@@ -24,8 +22,7 @@ Picture Picture::fromIcon(QImage image)
     return p;
 }
 
-Picture Picture::fromMetafile(std::shared_ptr<const Metafile> metafile)
-{
+Picture Picture::fromMetafile(std::shared_ptr<const Metafile> metafile) {
     Picture p;
     p.m_kind = Kind::Metafile;
     p.m_naturalSize = metafile->sizeInPixels();
@@ -33,13 +30,11 @@ Picture Picture::fromMetafile(std::shared_ptr<const Metafile> metafile)
     return p;
 }
 
-QSize Picture::size() const
-{
+QSize Picture::size() const {
     return m_naturalSize;
 }
 
-void Picture::draw(QPainter& painter, const QRect& target) const
-{
+void Picture::draw(QPainter& painter, const QRect& target) const {
     switch (m_kind) {
     case Kind::Empty:
         return;
@@ -61,13 +56,11 @@ void Picture::draw(QPainter& painter, const QRect& target) const
     }
 }
 
-void Picture::setDeferredError(QString message)
-{
+void Picture::setDeferredError(QString message) {
     m_deferred = std::make_shared<Deferred>(Deferred{std::move(message), false});
 }
 
-std::optional<QString> Picture::takeDeferredError() const
-{
+std::optional<QString> Picture::takeDeferredError() const {
     if (!m_deferred || m_deferred->reported)
         return std::nullopt;
     m_deferred->reported = true;

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "toolkit/Error.h"
+
 #include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QString>
-
 #include <memory>
 #include <optional>
-
-#include "toolkit/Error.h"
 
 class QPainter;
 

@@ -15,8 +15,7 @@ namespace {
 // Files larger than this are not pictures a label needs.
 constexpr qint64 kMaxFileSize = 512LL * 1024 * 1024;
 
-QByteArray readWhole(const QString& fileName)
-{
+QByteArray readWhole(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
         throw PictureError(QStringLiteral("Cannot open file %1").arg(fileName));
@@ -25,17 +24,15 @@ QByteArray readWhole(const QString& fileName)
 
 } // namespace
 
-const QList<PictureFormat>& pictureFormats()
-{
+const QList<PictureFormat>& pictureFormats() {
     static const QList<PictureFormat> formats = {
-        {"jpg", "JPEG Image File"}, {"jpeg", "JPEG Image File"}, {"bmp", "Bitmaps"},
+        {"jpg", "JPEG Image File"}, {"jpeg", "JPEG Image File"},   {"bmp", "Bitmaps"},
         {"ico", "Icons"},           {"emf", "Enhanced Metafiles"}, {"wmf", "Metafiles"},
     };
     return formats;
 }
 
-QStringList pictureFileFilters()
-{
+QStringList pictureFileFilters() {
     QStringList patterns;
     QStringList filters;
     for (const auto& f : pictureFormats()) {
@@ -46,16 +43,14 @@ QStringList pictureFileFilters()
     return filters;
 }
 
-QString pictureExtension(const QString& fileName)
-{
+QString pictureExtension(const QString& fileName) {
     // The extension of the file's own name: folders do not count.
     const QString name = QFileInfo(fileName).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : name.mid(dot + 1);
 }
 
-Picture loadPictureFile(const QString& fileName)
-{
+Picture loadPictureFile(const QString& fileName) {
     const QString extension = pictureExtension(fileName);
     if (extension.isEmpty())
         return Picture(); // no extension: an empty picture, the file is not read

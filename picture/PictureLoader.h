@@ -1,9 +1,9 @@
 #pragma once
 
+#include "picture/Picture.h"
+
 #include <QString>
 #include <QStringList>
-
-#include "picture/Picture.h"
 
 namespace picture {
 

@@ -13,15 +13,13 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
-
 #include <cstdio>
 
 namespace {
 
 constexpr int kRuns = 3;
 
-QString makePhotograph(const QString& dir)
-{
+QString makePhotograph(const QString& dir) {
     const QString path = dir + QStringLiteral("/large.jpg");
     QImage image(6000, 4000, QImage::Format_RGB32);
     QPainter p(&image);
@@ -41,8 +39,7 @@ QString makePhotograph(const QString& dir)
 }
 
 // One variant, in this process: prints "milliseconds peakMiB".
-int runVariant(const QString& variant, const QString& file)
-{
+int runVariant(const QString& variant, const QString& file) {
     QElapsedTimer clock;
     double best = 1e9;
     for (int i = 0; i < kRuns; ++i) {
@@ -67,8 +64,10 @@ int runVariant(const QString& variant, const QString& file)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
+    // No display is needed; the child processes inherit this.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 3)
@@ -83,11 +82,16 @@ int main(int argc, char** argv)
         double ms = 0, mib = 0;
     };
     QList<Result> results;
-    for (const QString& variant : {QStringLiteral("morvane"), QStringLiteral("qt-full"),
-                                   QStringLiteral("qt-scaled")}) {
+    for (const QString& variant :
+         {QStringLiteral("morvane"), QStringLiteral("qt-full"), QStringLiteral("qt-scaled")}) {
         QProcess child;
         child.start(app.applicationFilePath(), {variant, file});
         child.waitForFinished(-1);
+        if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+            std::fprintf(stderr, "variant %s failed: %s\n", qPrintable(variant),
+                         child.readAllStandardError().constData());
+            return 1;
+        }
         const QList<QByteArray> out = child.readAllStandardOutput().trimmed().split(' ');
         results.append({variant, out.value(0).toDouble(), out.value(1).toDouble()});
     }

@@ -6,19 +6,16 @@
 
 #include <QGuiApplication>
 #include <QPainter>
-
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QGuiApplication* app = new QGuiApplication(*argc, *argv);
     (void)app;
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
 #if defined(FUZZ_jpeg)

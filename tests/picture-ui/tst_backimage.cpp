@@ -13,12 +13,10 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <memory>
 
 // Types a full file name into the dialog and confirms, as a user would.
-static void pick(QFileDialog* dialog, const QString& path)
-{
+static void pick(QFileDialog* dialog, const QString& path) {
     auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(edit);
     // The dialog selects the last chosen file once its folder has been read;
@@ -61,13 +59,11 @@ private:
     QAction* m_mark = nullptr;
 };
 
-void TestBackImage::initTestCase()
-{
+void TestBackImage::initTestCase() {
     QVERIFY(m_dir.isValid());
 }
 
-void TestBackImage::init()
-{
+void TestBackImage::init() {
     m_form = std::make_unique<TForm1>();
     Form1 = m_form.get();
     m_form->show();
@@ -77,14 +73,13 @@ void TestBackImage::init()
     QVERIFY(m_back && m_mark);
 }
 
-void TestBackImage::cleanup()
-{
+void TestBackImage::cleanup() {
     Form1 = nullptr;
     m_form.reset();
 }
 
-QString TestBackImage::writeImage(const QString& name, QSize size, QColor colour, const char* format)
-{
+QString TestBackImage::writeImage(const QString& name, QSize size, QColor colour,
+                                  const char* format) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(colour);
     const QString path = m_dir.filePath(name);
@@ -95,8 +90,7 @@ QString TestBackImage::writeImage(const QString& name, QSize size, QColor colour
 }
 
 void TestBackImage::choose(const QString& path, QStringList* filters, QString* filter,
-                           QString* startName)
-{
+                           QString* startName) {
     testing::whenModalOf<QFileDialog>([=](QFileDialog* dialog) {
         if (filters)
             *filters = dialog->nameFilters();
@@ -112,8 +106,7 @@ void TestBackImage::choose(const QString& path, QStringList* filters, QString* f
     });
 }
 
-void TestBackImage::dialogOffersThePictureTypes()
-{
+void TestBackImage::dialogOffersThePictureTypes() {
     QStringList filters;
     QString filter;
     choose(QString(), &filters, &filter);
@@ -124,8 +117,7 @@ void TestBackImage::dialogOffersThePictureTypes()
     QCOMPARE(filters.last(), QStringLiteral("Metafiles (*.wmf)"));
 }
 
-void TestBackImage::chosenJpegIsShownStretchedAndMarked()
-{
+void TestBackImage::chosenJpegIsShownStretchedAndMarked() {
     const QString path = writeImage(QStringLiteral("red.jpg"), QSize(300, 200), Qt::red, "jpeg");
     QVERIFY(m_back->isHidden());
     choose(path);
@@ -149,20 +141,20 @@ void TestBackImage::chosenJpegIsShownStretchedAndMarked()
     QCOMPARE(m_back->picture().size(), QSize(300, 200));
 }
 
-void TestBackImage::failedLoadKeepsPictureVisibilityAndMark_data()
-{
+void TestBackImage::failedLoadKeepsPictureVisibilityAndMark_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
-    QTest::newRow("unknown type") << "photo.gif" << QByteArray("GIF89a") << "Unknown picture file extension (.gif)";
-    QTest::newRow("bad bitmap") << "bad.bmp" << QByteArray("BMxxxx") << "Bitmap image is not valid.";
+    QTest::newRow("unknown type") << "photo.gif" << QByteArray("GIF89a")
+                                  << "Unknown picture file extension (.gif)";
+    QTest::newRow("bad bitmap") << "bad.bmp" << QByteArray("BMxxxx")
+                                << "Bitmap image is not valid.";
     QTest::newRow("damaged JPEG") << "bad.jpg" << QByteArray("\xff\xd8\xff\xc3\x00\x02", 6)
                                   << "JPEG error #";
     QTest::newRow("missing file") << "gone.jpg" << QByteArray() << "Cannot open file ";
 }
 
-void TestBackImage::failedLoadKeepsPictureVisibilityAndMark()
-{
+void TestBackImage::failedLoadKeepsPictureVisibilityAndMark() {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
@@ -195,8 +187,7 @@ void TestBackImage::failedLoadKeepsPictureVisibilityAndMark()
     QCOMPARE(m_back->picture().size(), before);
 }
 
-void TestBackImage::cancelChangesNothing()
-{
+void TestBackImage::cancelChangesNothing() {
     choose(QString());
     m_form->SelectBackImageMenuClick();
     QVERIFY(m_back->isHidden());
@@ -204,8 +195,7 @@ void TestBackImage::cancelChangesNothing()
     QCOMPARE(m_back->picture().size(), QSize(450, 450)); // the built-in photograph
 }
 
-void TestBackImage::dialogReopensOnLastChoice()
-{
+void TestBackImage::dialogReopensOnLastChoice() {
     const QString path = writeImage(QStringLiteral("blue.bmp"), QSize(40, 30), Qt::blue, "bmp");
     testing::whenModalOf<QFileDialog>([&](QFileDialog* d) {
         d->selectNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
@@ -219,8 +209,7 @@ void TestBackImage::dialogReopensOnLastChoice()
     QCOMPARE(QFileInfo(start).fileName(), QStringLiteral("blue.bmp"));
 }
 
-void TestBackImage::iconSitsInTheCornerOnWhite()
-{
+void TestBackImage::iconSitsInTheCornerOnWhite() {
     const QString path = writeImage(QStringLiteral("tiny.ico"), QSize(32, 32), Qt::blue, "ico");
     m_form->findChild<QAction*>(QStringLiteral("ShowOutCricleMenu"))->trigger();
     choose(path);
@@ -232,8 +221,7 @@ void TestBackImage::iconSitsInTheCornerOnWhite()
     QCOMPARE(img.pixelColor(23 + 100, 33 + 5), QColor(Qt::white));
 }
 
-void TestBackImage::nameWithoutExtensionEmptiesTheBackground()
-{
+void TestBackImage::nameWithoutExtensionEmptiesTheBackground() {
     choose(m_dir.filePath(QStringLiteral("no-extension")));
     m_form->SelectBackImageMenuClick();
     QVERIFY(m_back->picture().isEmpty());
@@ -243,8 +231,7 @@ void TestBackImage::nameWithoutExtensionEmptiesTheBackground()
     QCOMPARE(client().pixelColor(23 + 5, 33 + 5), QColor(Qt::white));
 }
 
-void TestBackImage::previewShowsPictureAndSize()
-{
+void TestBackImage::previewShowsPictureAndSize() {
     const QString path = writeImage(QStringLiteral("preview.jpg"), QSize(120, 80), Qt::red, "jpeg");
     QString size;
     bool hasPixmap = false;
@@ -261,8 +248,7 @@ void TestBackImage::previewShowsPictureAndSize()
     QVERIFY(hasPixmap);
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     toolkit::Application app(argc, argv);
     app::prepareApplication(app);
     TestBackImage test;

@@ -13,13 +13,11 @@ private slots:
     void corpus();
 };
 
-static QString corpusDir()
-{
+static QString corpusDir() {
     return QStringLiteral(MORVANE_CORPUS_DIR);
 }
 
-void TestPictureCorpus::corpus_data()
-{
+void TestPictureCorpus::corpus_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expect");
     QTest::addColumn<QString>("message");
@@ -28,26 +26,28 @@ void TestPictureCorpus::corpus_data()
     QFile list(corpusDir() + QStringLiteral("/expected.tsv"));
     if (!list.open(QIODevice::ReadOnly))
         QSKIP("the picture corpus is not present");
-    const QStringList header = QString::fromUtf8(list.readLine()).trimmed().split(QLatin1Char('\t'));
+    const QStringList header =
+        QString::fromUtf8(list.readLine()).trimmed().split(QLatin1Char('\t'));
     const int path = header.indexOf(u"path"), format = header.indexOf(u"format"),
               expect = header.indexOf(u"expect"), message = header.indexOf(u"message"),
               reference = header.indexOf(u"reference"), notes = header.indexOf(u"notes");
     while (!list.atEnd()) {
-        const QStringList row = QString::fromUtf8(list.readLine()).chopped(1).split(QLatin1Char('\t'));
+        const QStringList row =
+            QString::fromUtf8(list.readLine()).chopped(1).split(QLatin1Char('\t'));
         if (row.size() <= reference)
             continue;
         const QString f = row[format];
         if (f != u"bmp" && f != u"ico" && f != u"jpg")
             continue; // metafiles have their own test
-        QTest::newRow(qPrintable(row[path])) << row[path] << row[expect] << row[message]
-                                             << row[reference].section(QLatin1Char(' '), 0, 0) << row[notes];
+        QTest::newRow(qPrintable(row[path]))
+            << row[path] << row[expect] << row[message]
+            << row[reference].section(QLatin1Char(' '), 0, 0) << row[notes];
     }
 }
 
 // Mean absolute difference per channel, 0..255 (of the grey values only
 // with `grey`).
-static double difference(const QImage& a, const QImage& b, bool grey)
-{
+static double difference(const QImage& a, const QImage& b, bool grey) {
     const QImage x = a.convertToFormat(QImage::Format_ARGB32);
     const QImage y = b.convertToFormat(QImage::Format_ARGB32);
     double sum = 0;
@@ -73,8 +73,7 @@ static double difference(const QImage& a, const QImage& b, bool grey)
     return sum / (3.0 * x.width() * x.height());
 }
 
-static bool hasTransparency(const QImage& image)
-{
+static bool hasTransparency(const QImage& image) {
     if (!image.hasAlphaChannel())
         return false;
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
@@ -85,8 +84,7 @@ static bool hasTransparency(const QImage& image)
     return false;
 }
 
-void TestPictureCorpus::corpus()
-{
+void TestPictureCorpus::corpus() {
     QFETCH(QString, path);
     QFETCH(QString, expect);
     QFETCH(QString, message);
@@ -127,8 +125,7 @@ void TestPictureCorpus::corpus()
         QVERIFY(deferred.value_or(QString()).startsWith(u"JPEG error #"));
     } else if (expect == u"deferred" || expect == u"fails-in-data") {
         QCOMPARE(deferred.value_or(QString()), message);
-    }
-    else
+    } else
         QCOMPARE(deferred, std::nullopt);
 
     if (expect != u"loads" || reference.isEmpty() || !reference.endsWith(u".png"))

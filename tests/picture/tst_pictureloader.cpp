@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <cstdio>
 #include <jpeglib.h>
 #include <vector>
@@ -33,13 +32,11 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestPictureLoader::initTestCase()
-{
+void TestPictureLoader::initTestCase() {
     QVERIFY(m_dir.isValid());
 }
 
-QString TestPictureLoader::write(const QString& name, const QByteArray& bytes)
-{
+QString TestPictureLoader::write(const QString& name, const QByteArray& bytes) {
     const QString path = m_dir.filePath(name);
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
@@ -49,8 +46,7 @@ QString TestPictureLoader::write(const QString& name, const QByteArray& bytes)
     return path;
 }
 
-QByteArray TestPictureLoader::jpeg(QSize size, QColor colour, int quality)
-{
+QByteArray TestPictureLoader::jpeg(QSize size, QColor colour, int quality) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     // Some structure, so the entropy-coded data is not trivially short.
@@ -67,8 +63,7 @@ QByteArray TestPictureLoader::jpeg(QSize size, QColor colour, int quality)
     return bytes;
 }
 
-void TestPictureLoader::extensionRule_data()
-{
+void TestPictureLoader::extensionRule_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("outcome"); // raster, empty, or the message
     const QByteArray good = jpeg(QSize(30, 20), Qt::red);
@@ -79,17 +74,16 @@ void TestPictureLoader::extensionRule_data()
     QTest::newRow("c. trailing dot") << write("c.", good) << "empty";
     QTest::newRow("c no extension") << write("c", good) << "empty";
     QTest::newRow("no extension, file missing") << m_dir.filePath("missing") << "empty";
-    QTest::newRow("dir.jpg/c.gif") << write("dir.jpg/c.gif", good)
-                                   << "Unknown picture file extension (.gif)";
+    QTest::newRow("dir.jpg/c.gif")
+        << write("dir.jpg/c.gif", good) << "Unknown picture file extension (.gif)";
     QTest::newRow("c.gif") << write("c.gif", good) << "Unknown picture file extension (.gif)";
-    QTest::newRow("extension as typed") << write("c.GiF", good)
-                                        << "Unknown picture file extension (.GiF)";
+    QTest::newRow("extension as typed")
+        << write("c.GiF", good) << "Unknown picture file extension (.GiF)";
     const QString missing = m_dir.filePath("nowhere/missing.jpg");
     QTest::newRow("missing file") << missing << QStringLiteral("Cannot open file %1").arg(missing);
 }
 
-void TestPictureLoader::extensionRule()
-{
+void TestPictureLoader::extensionRule() {
     QFETCH(QString, name);
     QFETCH(QString, outcome);
     try {
@@ -102,16 +96,14 @@ void TestPictureLoader::extensionRule()
     }
 }
 
-void TestPictureLoader::fileTypeList()
-{
+void TestPictureLoader::fileTypeList() {
     QCOMPARE(picture::pictureFileFilters(),
              (QStringList{"All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)", "JPEG Image File (*.jpg)",
                           "JPEG Image File (*.jpeg)", "Bitmaps (*.bmp)", "Icons (*.ico)",
                           "Enhanced Metafiles (*.emf)", "Metafiles (*.wmf)"}));
 }
 
-void TestPictureLoader::damagedFiles_data()
-{
+void TestPictureLoader::damagedFiles_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
@@ -123,16 +115,17 @@ void TestPictureLoader::damagedFiles_data()
     QByteArray bmp("BM");
     bmp += QByteArray(12, '\0') + QByteArray("\x42\0\0\0", 4) + QByteArray(62, '\x01');
     QTest::newRow("bogus bitmap header") << "b.bmp" << bmp << "Bitmap image is not valid";
-    QTest::newRow("text named .bmp") << "t.bmp" << QByteArray("not a bitmap") << "Bitmap image is not valid";
+    QTest::newRow("text named .bmp")
+        << "t.bmp" << QByteArray("not a bitmap") << "Bitmap image is not valid";
     QByteArray ico("\0\0\1\0\1\0", 6);
     ico += QByteArray("\x20\x20\0\0\1\0\x20\0\xff\xff\0\0\x16\0\0\0", 16);
     QTest::newRow("bogus icon entry") << "i.ico" << ico << "Icon image is not valid";
     QTest::newRow("text named .ico") << "t.ico" << QByteArray("abc") << "Icon image is not valid";
-    QTest::newRow("text named .wmf") << "t.wmf" << QByteArray("just text") << "Metafile is not valid";
+    QTest::newRow("text named .wmf")
+        << "t.wmf" << QByteArray("just text") << "Metafile is not valid";
 }
 
-void TestPictureLoader::damagedFiles()
-{
+void TestPictureLoader::damagedFiles() {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
@@ -145,8 +138,7 @@ void TestPictureLoader::damagedFiles()
     }
 }
 
-void TestPictureLoader::truncatedJpegLoadsWithDeferredError()
-{
+void TestPictureLoader::truncatedJpegLoadsWithDeferredError() {
     const QByteArray whole = jpeg(QSize(200, 200), QColor(20, 160, 40));
     const picture::Picture p = picture::decodeJpeg(whole.first(whole.size() * 2 / 3));
     QCOMPARE(p.kind(), picture::Picture::Kind::Raster);
@@ -158,8 +150,7 @@ void TestPictureLoader::truncatedJpegLoadsWithDeferredError()
     QCOMPARE(picture::decodeJpeg(whole).takeDeferredError(), std::nullopt);
 }
 
-void TestPictureLoader::largeJpegIsDecodedScaledDown()
-{
+void TestPictureLoader::largeJpegIsDecodedScaledDown() {
     const picture::Picture p = picture::decodeJpeg(jpeg(QSize(4000, 3000), Qt::yellow, 70));
     QCOMPARE(p.size(), QSize(4000, 3000)); // the file's own size
     QCOMPARE(p.image().size(), QSize(1406, 1406));
@@ -169,8 +160,7 @@ void TestPictureLoader::largeJpegIsDecodedScaledDown()
 
 // A CMYK JPEG as Adobe applications write it: ink values stored inverted,
 // with an Adobe marker.
-static QByteArray adobeCmykJpeg(int c, int m, int y, int k)
-{
+static QByteArray adobeCmykJpeg(int c, int m, int y, int k) {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr err{};
     cinfo.err = jpeg_std_error(&err);
@@ -186,7 +176,8 @@ static QByteArray adobeCmykJpeg(int c, int m, int y, int k)
     jpeg_start_compress(&cinfo, TRUE);
     std::vector<JSAMPLE> row;
     for (int x = 0; x < 16; ++x)
-        row.insert(row.end(), {JSAMPLE(255 - c), JSAMPLE(255 - m), JSAMPLE(255 - y), JSAMPLE(255 - k)});
+        row.insert(row.end(),
+                   {JSAMPLE(255 - c), JSAMPLE(255 - m), JSAMPLE(255 - y), JSAMPLE(255 - k)});
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW r = row.data();
         jpeg_write_scanlines(&cinfo, &r, 1);
@@ -198,8 +189,7 @@ static QByteArray adobeCmykJpeg(int c, int m, int y, int k)
     return bytes;
 }
 
-void TestPictureLoader::cmykJpegLooksRight()
-{
+void TestPictureLoader::cmykJpegLooksRight() {
     const picture::Picture red = picture::decodeJpeg(adobeCmykJpeg(0, 255, 255, 0));
     QColor c = red.image().pixelColor(8, 8);
     QVERIFY2(c.red() > 220 && c.green() < 40 && c.blue() < 40, qPrintable(c.name()));
@@ -208,8 +198,7 @@ void TestPictureLoader::cmykJpegLooksRight()
     QVERIFY2(std::abs(c.red() - 127) < 8 && std::abs(c.blue() - 127) < 8, qPrintable(c.name()));
 }
 
-void TestPictureLoader::rasterStretchesIconKeepsItsSize()
-{
+void TestPictureLoader::rasterStretchesIconKeepsItsSize() {
     const picture::Picture raster = picture::decodeJpeg(jpeg(QSize(300, 200), Qt::red));
     QImage canvas(450, 450, QImage::Format_RGB32);
     canvas.fill(Qt::white);
